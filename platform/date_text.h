@@ -1,0 +1,30 @@
+#pragma once
+
+#include "date_value.h"
+
+#include <QDate>
+#include <QLocale>
+#include <QString>
+
+#include <optional>
+
+// The system date routine: turns the text of a date box into a date value under a locale, and
+// a date value into the locale's short date text. The validity test is the parser itself, so a
+// text that passes it always converts.
+namespace DateText {
+
+// Reads the text as a date with an optional time of day. `today` gives the year of a date
+// written without one. Blanks (any Unicode space) may stand around the text and between words.
+std::optional<DateValue> parse(const QString& text, const QLocale& locale, QDate today);
+
+inline bool isDate(const QString& text, const QLocale& locale, QDate today) {
+    return parse(text, locale, today).has_value();
+}
+
+// The locale's short date format, always with a four-digit year ("8/30/2021" under en_US).
+QString format(QDate date, const QLocale& locale);
+
+QDate toQDate(const DateValue& value);
+DateValue fromQDate(QDate date); // the date must lie within the supported range
+
+} // namespace DateText

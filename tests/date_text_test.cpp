@@ -1,0 +1,176 @@
+#include "date_text.h"
+
+#include <gtest/gtest.h>
+
+#include <QLocale>
+
+#include <string>
+
+namespace {
+
+const QDate kToday(2021, 8, 31);
+
+struct Case {
+    const char* name;
+    const char* locale;
+    const char* text;
+    int year = 0, month = 0, day = 0; // 0: not a date
+    int seconds = 0;
+};
+
+void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
+
+class ParseTable : public testing::TestWithParam<Case> {};
+
+TEST_P(ParseTable, ReadsTheText) {
+    const Case& c = GetParam();
+    const auto value = DateText::parse(QString::fromUtf8(c.text), QLocale(QString::fromLatin1(c.locale)), kToday);
+    if (c.year == 0) {
+        EXPECT_FALSE(value.has_value());
+        return;
+    }
+    ASSERT_TRUE(value.has_value());
+    EXPECT_EQ(value, DateValue::make(c.year, static_cast<unsigned>(c.month),
+                                     static_cast<unsigned>(c.day), std::chrono::seconds{c.seconds}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ParseTable,
+    testing::Values(
+        // en_US
+        Case{"us_short", "en_US", "8/30/2021", 2021, 8, 30},
+        Case{"us_two_digit_year_2000s", "en_US", "8/30/21", 2021, 8, 30},
+        Case{"us_two_digit_year_1900s", "en_US", "8/30/30", 1930, 8, 30},
+        Case{"us_year_29_is_2029", "en_US", "1/1/29", 2029, 1, 1},
+        Case{"us_leading_zeros", "en_US", "08/09/2021", 2021, 8, 9},
+        Case{"us_iso", "en_US", "2021-08-30", 2021, 8, 30},
+        Case{"us_dashes", "en_US", "8-30-2021", 2021, 8, 30},
+        Case{"us_long", "en_US", "Monday, August 30, 2021", 2021, 8, 30},
+        Case{"us_month_name_first", "en_US", "August 30, 2021", 2021, 8, 30},
+        Case{"us_day_first_name", "en_US", "30 August 2021", 2021, 8, 30},
+        Case{"us_abbreviated_dashes", "en_US", "30-Aug-2021", 2021, 8, 30},
+        Case{"us_abbreviation_dot", "en_US", "Aug. 30, 2021", 2021, 8, 30},
+        Case{"us_any_case", "en_US", "30 AUGUST 2021", 2021, 8, 30},
+        Case{"us_short_weekday", "en_US", "Mon, Aug 30, 2021", 2021, 8, 30},
+        Case{"us_wrong_weekday", "en_US", "Tuesday, August 30, 2021"},
+        Case{"us_no_year", "en_US", "8/30", 2021, 8, 30},
+        Case{"us_no_year_name", "en_US", "Aug 30", 2021, 8, 30},
+        Case{"us_blanks_around", "en_US", "  8/30/2021\t", 2021, 8, 30},
+        Case{"us_unicode_blanks", "en_US", "\u00a08 / 30 / 2021\u2003", 2021, 8, 30},
+        Case{"us_time_24h", "en_US", "8/30/2021 13:45", 2021, 8, 30, 13 * 3600 + 45 * 60},
+        Case{"us_time_seconds", "en_US", "8/30/2021 0:00:59", 2021, 8, 30, 59},
+        Case{"us_time_pm", "en_US", "8/30/2021 1:05 PM", 2021, 8, 30, 13 * 3600 + 300},
+        Case{"us_time_am_lowercase", "en_US", "8/30/2021 12:05:10 am", 2021, 8, 30, 310},
+        Case{"us_time_minute_60", "en_US", "8/30/2021 10:60"},
+        Case{"us_time_hour_24", "en_US", "8/30/2021 24:00"},
+        Case{"us_time_pm_hour_13", "en_US", "8/30/2021 13:00 PM"},
+        Case{"us_time_alone", "en_US", "10:30"},
+        Case{"us_day_that_does_not_exist", "en_US", "2/30/2021"},
+        Case{"us_no_swap_of_day_and_month", "en_US", "30/8/2021"},
+        Case{"us_not_leap", "en_US", "2/29/2021"},
+        Case{"us_leap", "en_US", "2/29/2020", 2020, 2, 29},
+        Case{"us_year_99_four_digits", "en_US", "1/1/0099"},
+        Case{"us_year_100", "en_US", "1/1/0100", 100, 1, 1},
+        Case{"us_year_10000", "en_US", "1/1/10000"},
+        Case{"us_year_9999", "en_US", "12/31/9999", 9999, 12, 31},
+        Case{"us_trailing_words", "en_US", "8/30/2021 please"},
+        Case{"us_mixed_separators", "en_US", "8/30-2021"},
+        Case{"us_empty", "en_US", ""},
+        Case{"us_blank", "en_US", "   "},
+        Case{"us_words", "en_US", "yesterday"},
+        Case{"us_single_number", "en_US", "2021"},
+        Case{"us_year_one_digit", "en_US", "8/30/1"},
+        Case{"us_huge_number", "en_US", "99999999999999999999/1/1"},
+        Case{"us_month_13", "en_US", "13/1/2021"},
+        Case{"us_day_0", "en_US", "1/0/2021"},
+        // en_GB
+        Case{"gb_short", "en_GB", "30/08/2021", 2021, 8, 30},
+        Case{"gb_one_digit", "en_GB", "9/2/2021", 2021, 2, 9},
+        Case{"gb_no_swap", "en_GB", "8/30/2021"},
+        Case{"gb_name", "en_GB", "30 August 2021", 2021, 8, 30},
+        Case{"gb_no_year", "en_GB", "30/8", 2021, 8, 30},
+        // de_DE
+        Case{"de_short", "de_DE", "30.08.2021", 2021, 8, 30},
+        Case{"de_one_digit", "de_DE", "9.2.2021", 2021, 2, 9},
+        Case{"de_two_digit_year", "de_DE", "30.08.21", 2021, 8, 30},
+        Case{"de_long", "de_DE", "Montag, 30. August 2021", 2021, 8, 30},
+        Case{"de_name_without_dot", "de_DE", "30 August 2021", 2021, 8, 30},
+        Case{"de_umlaut", "de_DE", "1. März 2021", 2021, 3, 1},
+        Case{"de_umlaut_upper", "de_DE", "1. MÄRZ 2021", 2021, 3, 1},
+        Case{"de_no_year", "de_DE", "30.8.", 2021, 8, 30},
+        Case{"de_iso", "de_DE", "2021-08-30", 2021, 8, 30},
+        Case{"de_time", "de_DE", "30.08.2021 23:59:59", 2021, 8, 30, 86399},
+        Case{"de_us_order_rejected", "de_DE", "8/30/2021"},
+        // fr_FR
+        Case{"fr_short", "fr_FR", "30/08/2021", 2021, 8, 30},
+        Case{"fr_name", "fr_FR", "30 août 2021", 2021, 8, 30},
+        Case{"fr_weekday", "fr_FR", "lundi 30 août 2021", 2021, 8, 30},
+        Case{"fr_abbreviation", "fr_FR", "1 févr. 2021", 2021, 2, 1},
+        // ja_JP
+        Case{"ja_short", "ja_JP", "2021/08/30", 2021, 8, 30},
+        Case{"ja_one_digit", "ja_JP", "2021/8/3", 2021, 8, 3},
+        Case{"ja_long", "ja_JP", "2021年8月30日月曜日", 2021, 8, 30},
+        Case{"ja_long_without_weekday", "ja_JP", "2021年8月30日", 2021, 8, 30},
+        Case{"ja_fullwidth_digits", "ja_JP", "２０２１/８/３０", 2021, 8, 30},
+        Case{"ja_two_digit_year_first", "ja_JP", "21/08/30", 2021, 8, 30},
+        // C
+        Case{"c_short", "C", "30 Aug 2021", 2021, 8, 30},
+        Case{"c_numeric", "C", "30/8/2021", 2021, 8, 30},
+        Case{"c_iso", "C", "2021-08-30", 2021, 8, 30},
+        // Non-Latin digits
+        Case{"arabic_digits", "ar_EG", "\u0663\u0660/\u0668/\u0662\u0660\u0662\u0661", 2021, 8, 30}),
+    [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+
+struct FormatCase {
+    const char* locale;
+    QDate date;
+    const char* text;
+};
+
+TEST(DateTextFormat, ShortFormatWithFourDigitYear) {
+    const FormatCase cases[] = {
+        {"en_US", QDate(2021, 8, 30), "8/30/2021"},
+        {"de_DE", QDate(2021, 8, 30), "30.08.2021"},
+        {"C", QDate(2021, 8, 30), "30 Aug 2021"},
+        {"en_GB", QDate(2021, 2, 9), "09/02/2021"},
+        {"en_US", QDate(100, 1, 1), "1/1/0100"},
+        {"ja_JP", QDate(2021, 8, 30), "2021/08/30"},
+    };
+    for (const FormatCase& c : cases) {
+        SCOPED_TRACE(c.locale);
+        EXPECT_EQ(DateText::format(c.date, QLocale(QString::fromLatin1(c.locale))).toStdString(),
+                  std::string(c.text));
+    }
+}
+
+TEST(DateTextRoundTrip, EveryShippedLocaleReadsBackWhatItWrites) {
+    const QList<QDate> dates{QDate(100, 1, 1),    QDate(101, 2, 28),  QDate(999, 12, 31),
+                             QDate(1000, 1, 1),   QDate(1900, 2, 28), QDate(1929, 7, 4),
+                             QDate(1999, 12, 31), QDate(2000, 2, 29), QDate(2021, 8, 30),
+                             QDate(2029, 11, 9),  QDate(2030, 5, 17), QDate(2400, 2, 29),
+                             QDate(9999, 12, 31)};
+    const auto locales =
+        QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+    ASSERT_GT(locales.size(), 500);
+    int failures = 0;
+    for (const QLocale& locale : locales) {
+        for (int m = 1; m <= 12; ++m) {
+            QList<QDate> all = dates;
+            all.append(QDate(1987, m, m * 2));
+            for (const QDate& date : all) {
+                const QString text = DateText::format(date, locale);
+                const auto back = DateText::parse(text, locale, kToday);
+                if (!back || DateText::toQDate(*back) != date) {
+                    if (++failures <= 20)
+                        ADD_FAILURE() << locale.name().toStdString() << " "
+                                      << locale.dateFormat(QLocale::ShortFormat).toStdString()
+                                      << ": " << text.toStdString() << " for "
+                                      << date.toString(Qt::ISODate).toStdString();
+                }
+            }
+        }
+    }
+    EXPECT_EQ(failures, 0);
+}
+
+} // namespace
