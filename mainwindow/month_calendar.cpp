@@ -1,0 +1,82 @@
+#include "month_calendar.h"
+
+#include <QTextCharFormat>
+#include <QToolButton>
+
+namespace {
+
+const QColor kDarkBlue(0, 0, 160);
+
+QFont arial(double points, bool bold) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+MonthCalendar::MonthCalendar(QWidget* parent) : QCalendarWidget(parent) {
+    setDateRange(QDate(100, 1, 1), QDate(9999, 12, 31));
+    setGridVisible(true);
+    setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
+    applyLook();
+    lastDate_ = selectedDate();
+    connect(this, &QCalendarWidget::selectionChanged, this, &MonthCalendar::onSelectionChanged);
+}
+
+void MonthCalendar::applyLook() {
+    QPalette pal = palette();
+    pal.setColor(QPalette::Base, Qt::white);
+    pal.setColor(QPalette::Window, Qt::white);
+    pal.setColor(QPalette::AlternateBase, Qt::white);
+    // Grid lines in the button-shadow colour.
+    pal.setColor(QPalette::Mid, pal.color(QPalette::Dark));
+    setPalette(pal);
+    setFont(arial(8.25, false));
+
+    QTextCharFormat header;
+    header.setFont(arial(8.25, true));
+    header.setForeground(Qt::black);
+    header.setBackground(Qt::white);
+    setHeaderTextFormat(header);
+
+    QTextCharFormat day;
+    day.setFont(arial(8.25, false));
+    day.setForeground(kDarkBlue);
+    for (int d = Qt::Monday; d <= Qt::Sunday; ++d)
+        setWeekdayTextFormat(static_cast<Qt::DayOfWeek>(d), day);
+
+    // The title line: month and year in dark blue on white.
+    if (QWidget* bar = findChild<QWidget*>(QStringLiteral("qt_calendar_navigationbar"))) {
+        QPalette barPalette = bar->palette();
+        barPalette.setColor(QPalette::Window, Qt::white);
+        barPalette.setColor(QPalette::Button, Qt::white);
+        barPalette.setColor(QPalette::ButtonText, kDarkBlue);
+        barPalette.setColor(QPalette::WindowText, kDarkBlue);
+        // The bar paints itself in the highlight roles.
+        barPalette.setColor(QPalette::Highlight, Qt::white);
+        barPalette.setColor(QPalette::HighlightedText, kDarkBlue);
+        bar->setPalette(barPalette);
+        bar->setAutoFillBackground(true);
+        for (const char* name : {"qt_calendar_monthbutton", "qt_calendar_yearbutton"})
+            if (auto* button = bar->findChild<QToolButton*>(QLatin1String(name)))
+                button->setFont(arial(12, true));
+    }
+}
+
+void MonthCalendar::setValue(QDate date) {
+    settingValue_ = true;
+    setSelectedDate(date);
+    setCurrentPage(selectedDate().year(), selectedDate().month());
+    lastDate_ = selectedDate();
+    settingValue_ = false;
+}
+
+void MonthCalendar::onSelectionChanged() {
+    if (settingValue_ || selectedDate() == lastDate_)
+        return;
+    lastDate_ = selectedDate();
+    emit afterUpdate();
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QCalendarWidget>
+#include <QDate>
+
+#include <cstdint>
+
+// The month calendar: a QCalendarWidget that tells the user's date changes apart from the
+// program's. afterUpdate() is raised after the user has changed the selected date, with the
+// mouse or the keyboard, and never when the program sets Value.
+class MonthCalendar : public QCalendarWidget {
+    Q_OBJECT
+
+public:
+    explicit MonthCalendar(QWidget* parent = nullptr);
+
+    QDate Value() const { return selectedDate(); }
+    void setValue(QDate date);
+    std::int16_t Year() const { return static_cast<std::int16_t>(selectedDate().year()); }
+    std::int16_t Month() const { return static_cast<std::int16_t>(selectedDate().month()); }
+    std::int16_t Day() const { return static_cast<std::int16_t>(selectedDate().day()); }
+
+signals:
+    void afterUpdate();
+
+private:
+    void applyLook();
+    void onSelectionChanged();
+
+    bool settingValue_ = false;
+    QDate lastDate_;
+};

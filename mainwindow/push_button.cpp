@@ -1,0 +1,24 @@
+#include "push_button.h"
+
+#include <QMouseEvent>
+
+PushButton::PushButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
+    setMouseTracking(true);
+    setAutoDefault(false);
+    setDefault(false);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(11.25);
+    font.setBold(true);
+    setFont(font);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Button, Qt::white);
+    setPalette(pal);
+}
+
+void PushButton::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    emit MouseMove(event->buttons(), event->modifiers(), pos.x(), pos.y());
+    QPushButton::mouseMoveEvent(event);
+    // The movement is the button's own: it must not reach the window behind it.
+    event->accept();
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QPushButton>
+
+// The push button: reports a press (clicked) and every mouse movement over it.
+class PushButton : public QPushButton {
+    Q_OBJECT
+
+public:
+    explicit PushButton(const QString& caption, QWidget* parent = nullptr);
+
+signals:
+    void MouseMove(Qt::MouseButtons button, Qt::KeyboardModifiers shift, int x, int y);
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+};
