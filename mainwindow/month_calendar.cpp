@@ -1,7 +1,6 @@
 #include "month_calendar.h"
 
 #include <QTextCharFormat>
-#include <QToolButton>
 
 namespace {
 
@@ -48,22 +47,15 @@ void MonthCalendar::applyLook() {
     for (int d = Qt::Monday; d <= Qt::Sunday; ++d)
         setWeekdayTextFormat(static_cast<Qt::DayOfWeek>(d), day);
 
-    // The title line: month and year in dark blue on white.
-    if (QWidget* bar = findChild<QWidget*>(QStringLiteral("qt_calendar_navigationbar"))) {
-        QPalette barPalette = bar->palette();
-        barPalette.setColor(QPalette::Window, Qt::white);
-        barPalette.setColor(QPalette::Button, Qt::white);
-        barPalette.setColor(QPalette::ButtonText, kDarkBlue);
-        barPalette.setColor(QPalette::WindowText, kDarkBlue);
-        // The bar paints itself in the highlight roles.
-        barPalette.setColor(QPalette::Highlight, Qt::white);
-        barPalette.setColor(QPalette::HighlightedText, kDarkBlue);
-        bar->setPalette(barPalette);
-        bar->setAutoFillBackground(true);
-        for (const char* name : {"qt_calendar_monthbutton", "qt_calendar_yearbutton"})
-            if (auto* button = bar->findChild<QToolButton*>(QLatin1String(name)))
-                button->setFont(arial(12, true));
-    }
+    // The title line: month and year in dark blue on white. Set as the calendar's own style
+    // sheet, it holds under a skin too (a widget's own sheet wins over its window's).
+    setStyleSheet(QStringLiteral(
+        "#qt_calendar_navigationbar { background-color: white; }"
+        "#qt_calendar_monthbutton, #qt_calendar_yearbutton {"
+        " color: rgb(0, 0, 160); background-color: white; border: none;"
+        " font-family: Arial; font-size: 12pt; font-weight: bold; padding: 0px 4px; }"
+        "#qt_calendar_prevmonth, #qt_calendar_nextmonth {"
+        " background-color: white; border: none; }"));
 }
 
 void MonthCalendar::setValue(QDate date) {

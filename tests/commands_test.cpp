@@ -1,0 +1,249 @@
+#include "form_fixture.h"
+#include "main_module.h"
+#include "month_calendar.h"
+#include "push_button.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace {
+
+// Clicks the first cell of the calendar's grid that shows the day number, as a user would.
+void pickDay(MonthCalendar& calendar, int day) {
+    auto* view = calendar.findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"));
+    ASSERT_NE(view, nullptr);
+    const QAbstractItemModel* model = view->model();
+    for (int row = 1; row < model->rowCount(); ++row) {
+        for (int column = 0; column < model->columnCount(); ++column) {
+            const QModelIndex index = model->index(row, column);
+            if (model->data(index).toInt() == day) {
+                QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                                  view->visualRect(index).center());
+                return;
+            }
+        }
+    }
+    FAIL() << "no cell shows day " << day;
+}
+
+TEST(CalendarCopy, UserPickWritesMonthDayYearOnce) {
+    FormFixture fixture;
+    auto form = fixture.make("de_DE");
+    auto* calendar = control<MonthCalendar>(*form, "Calendar1");
+    QSignalSpy spy(calendar, &MonthCalendar::afterUpdate);
+    EXPECT_EQ(textOf(*form, "Text1"), QStringLiteral("30.08.2021")); // system date text at load
+
+    calendar->setValue(QDate(2021, 2, 1)); // the program's change: no notification
+    EXPECT_EQ(spy.count(), 0);
+    setTextOf(*form, "Text1", QStringLiteral("not a date"));
+    pickDay(*calendar, 9);
+    EXPECT_EQ(spy.count(), 1);
+    EXPECT_EQ(calendar->Value(), QDate(2021, 2, 9));
+    EXPECT_EQ(textOf(*form, "Text1"), QStringLiteral("2/9/2021"));
+    EXPECT_EQ(textOf(*form, "Text2"), QStringLiteral("31.08.2021"));
+
+    // The keyboard is a user change too.
+    calendar->setFocus();
+    QTest::keyClick(calendar->findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview")),
+                    Qt::Key_Right);
+    EXPECT_EQ(spy.count(), 2);
+    EXPECT_EQ(textOf(*form, "Text1"), QStringLiteral("2/10/2021"));
+}
+
+TEST(CalendarCopy, TypingNeverMovesTheCalendar) {
+    FormFixture fixture;
+    auto form = fixture.make();
+    auto* calendar = control<MonthCalendar>(*form, "Calendar2");
+    QSignalSpy spy(calendar, &MonthCalendar::afterUpdate);
+    QTest::keyClicks(control(*form, "Text2"), QStringLiteral("1/1/2000"));
+    EXPECT_EQ(calendar->Value(), QDate(2021, 8, 31));
+    EXPECT_EQ(spy.count(), 0);
+}
+
+TEST(SampleCommand, LoadsTodayLess59DaysAndToday) {
+    struct Day {
+        QDate today;
+        const char* older;
+        const char* newer;
+    };
+    for (const Day& d : {Day{QDate(2021, 3, 1), "1/1/2021", "3/1/2021"},
+                         Day{QDate(2020, 3, 1), "1/2/2020", "3/1/2020"},
+                         Day{QDate(2021, 8, 31), "7/3/2021", "8/31/2021"}}) {
+        SCOPED_TRACE(d.older);
+        FormFixture fixture;
+        fixture.today = d.today;
+        auto form = fixture.make("en_GB");
+        QSignalSpy spy(control<MonthCalendar>(*form, "Calendar1"), &MonthCalendar::afterUpdate);
+        setTextOf(*form, "Text1", QStringLiteral("typed"));
+        setTextOf(*form, "Text3", QStringLiteral("earlier result"));
+        control<PushButton>(*form, "PushButton3")->click();
+        EXPECT_EQ(textOf(*form, "Text1").toStdString(), d.older);
+        EXPECT_EQ(textOf(*form, "Text2").toStdString(), d.newer);
+        EXPECT_EQ(control<MonthCalendar>(*form, "Calendar1")->Value(), d.today.addDays(-59));
+        EXPECT_EQ(control<MonthCalendar>(*form, "Calendar2")->Value(), d.today);
+        EXPECT_EQ(textOf(*form, "Text3"), QStringLiteral("earlier result"));
+        EXPECT_EQ(spy.count(), 0);
+        EXPECT_TRUE(fixture.messages->shown.isEmpty());
+    }
+}
+
+TEST(SampleCommand, FailingFirstStepStillLoadsTheRest) {
+    FormFixture fixture;
+    Form1Services services = fixture.services();
+    bool failNext = false;
+    services.today = [&failNext]() -> QDate {
+        if (failNext) {
+            failNext = false;
+            throw std::runtime_error("Clock failure");
+        }
+        return QDate(2021, 8, 31);
+    };
+    auto form = fixture.make(std::move(services));
+    failNext = true;
+    control<PushButton>(*form, "PushButton3")->click();
+    ASSERT_EQ(fixture.messages->shown.size(), 1);
+    EXPECT_TRUE(fixture.messages->shown.front().text.contains(
+        QStringLiteral("Form1.PushButton3_Click at line 100")));
+    EXPECT_EQ(textOf(*form, "Text1"), QStringLiteral("8/30/2021")); // Calendar1 unchanged
+    EXPECT_EQ(textOf(*form, "Text2"), QStringLiteral("8/31/2021"));
+}
+
+TEST(CopyCommand, FourLabelledLinesWithoutATrailingSeparator) {
+    FormFixture fixture;
+    auto form = fixture.make();
+    control<PushButton>(*form, "PushButton4")->click();
+    EXPECT_EQ(fixture.clipboard->content,
+              QStringLiteral("Full Result: \r\nJust Year: \r\nJust Month: \r\nJust Day: "));
+
+    setTextOf(*form, "Text1", QStringLiteral("1/30/2021"));
+    setTextOf(*form, "Text2", QStringLiteral("2/5/2021"));
+    control<PushButton>(*form, "PushButton1")->click();
+    control<PushButton>(*form, "PushButton4")->click();
+    EXPECT_EQ(fixture.clipboard->content,
+              QStringLiteral("Full Result: 0 year(s) 0 month(s) 6 day(s).\r\n"
+                             "Just Year: 0 year(s)\r\nJust Month: 1 month(s)\r\nJust Day: 6 day(s)"));
+    EXPECT_TRUE(fixture.messages->shown.isEmpty());
+}
+
+TEST(CopyToClipboard, RetriesUpTo1000TimesAndSwallowsFailures) {
+    struct Case {
+        const char* name;
+        int failures;
+        bool alwaysFail;
+        int attempts;
+        const char* content;
+    };
+    for (const Case& c : {Case{"takes_at_once", 0, false, 1, "text"},
+                          Case{"takes_on_the_last_attempt", 999, false, 1000, "text"},
+                          Case{"never_takes", 0, true, 1000, "held before"}}) {
+        SCOPED_TRACE(c.name);
+        FakeClipboard clipboard;
+        clipboard.failuresBeforeSuccess = c.failures;
+        clipboard.alwaysFail = c.alwaysFail;
+        Main::CopyToClipboard(QStringLiteral("text"), clipboard);
+        EXPECT_EQ(clipboard.attempts, c.attempts);
+        EXPECT_EQ(clipboard.content.toStdString(), c.content);
+    }
+
+    struct Throwing : ClipboardPort {
+        int attempts = 0;
+        bool trySetText(const QString&) override {
+            ++attempts;
+            throw std::runtime_error("clipboard busy");
+        }
+    } throwing;
+    Main::CopyToClipboard(QStringLiteral("text"), throwing);
+    EXPECT_EQ(throwing.attempts, 1000);
+}
+
+TEST(HelpCommand, ShowsTheContactPageAndOpensNothing) {
+    FormFixture fixture;
+    auto form = fixture.make();
+    for (int press = 0; press < 2; ++press)
+        control<PushButton>(*form, "PushButton2")->click();
+    ASSERT_EQ(fixture.messages->shown.size(), 2);
+    for (const Message& m : fixture.messages->shown) {
+        EXPECT_EQ(m.text, QStringLiteral("Questions? Please contact Team Quillmark at "
+                                         "http://www.quillmark.example/contact/"));
+        EXPECT_EQ(m.title, QStringLiteral("Ostrelin"));
+        EXPECT_EQ(m.icon, MessageIcon::None);
+    }
+    EXPECT_TRUE(fixture.opener->opened.isEmpty());
+}
+
+// Pointer feedback, driven by mouse movements through the window system.
+class PointerFeedback : public testing::Test {
+protected:
+    void SetUp() override {
+        form = fixture.make();
+        form->move(0, 0);
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    }
+    void moveOver(const char* name, QPoint offset = QPoint(3, 3)) {
+        QWidget* target = std::string(name) == "Form1" ? form.get() : control<QWidget>(*form, name);
+        const QPoint pos = target->mapTo(form.get(), offset);
+        QTest::mouseMove(form->windowHandle(), pos);
+        QApplication::processEvents();
+    }
+    FormFixture fixture;
+    std::unique_ptr<Form1> form;
+};
+
+TEST_F(PointerFeedback, SequencesOfMovements) {
+    struct Step {
+        const char* over;
+        QPoint offset;
+        std::int16_t pointer;
+    };
+    const Step steps[] = {
+        {"PushButton1", {40, 10}, 99}, {"Text4", {20, 8}, 99},      {"Label5", {30, 8}, 99},
+        {"Frame2", {300, 76}, 0},      {"PushButton2", {40, 10}, 99}, {"PushButton3", {40, 10}, 99},
+        {"Calendar1", {200, 80}, 99},  {"Form1", {530, 300}, 0},    {"PushButton4", {40, 10}, 99},
+        {"Text3", {20, 8}, 0},         {"PushButton4", {40, 10}, 99}, {"Label1", {5, 5}, 0},
+        {"PushButton1", {40, 10}, 99}, {"Text1", {50, 8}, 0},       {"PushButton1", {40, 10}, 99},
+        {"Frame4", {510, 200}, 0}};
+    moveOver("Form1", {530, 300});
+    for (const Step& s : steps) {
+        moveOver(s.over, s.offset);
+        EXPECT_EQ(form->MousePointer(), s.pointer) << "over " << s.over;
+    }
+}
+
+TEST_F(PointerFeedback, HourglassAlwaysWins) {
+    form->setMousePointer(Form1::kHourglass);
+    for (const char* over : {"PushButton1", "Frame2", "Form1", "Text2", "PushButton3"}) {
+        moveOver(over, {10, 10});
+        EXPECT_EQ(form->MousePointer(), Form1::kHourglass) << over;
+    }
+    EXPECT_EQ(form->cursor().shape(), Qt::WaitCursor);
+}
+
+TEST_F(PointerFeedback, WithoutCursorFileTheButtonsShowTheArrow) {
+    EXPECT_FALSE(form->hasMouseIcon());
+    moveOver("PushButton1", {40, 10});
+    EXPECT_EQ(form->MousePointer(), Form1::kCustomPointer);
+    EXPECT_EQ(form->cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST(PointerFeedbackWithHand, ButtonsShowTheHandPicture) {
+    FormFixture fixture;
+    ASSERT_TRUE(QFile::copy(QStringLiteral(OSTRELIN_HAND_CURSOR),
+                            fixture.folder.filePath(QStringLiteral("HAND-M.CUR"))));
+    auto form = fixture.make();
+    ASSERT_TRUE(form->hasMouseIcon());
+    form->PushButton2_MouseMove();
+    EXPECT_EQ(form->cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(form->cursor().hotSpot(), QPoint(6, 0));
+    form->Frame1_MouseMove();
+    EXPECT_NE(form->cursor().shape(), Qt::BitmapCursor);
+}
+
+} // namespace
