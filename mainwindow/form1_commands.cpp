@@ -17,6 +17,12 @@ QString renderNumber(const std::optional<std::int32_t>& value) {
     return value ? QString::number(*value) : QString();
 }
 
+// A box shows the beginning of a text wider than itself; the caret moves through the rest.
+void writeBox(QLineEdit& box, const QString& text) {
+    box.setText(text);
+    box.setCursorPosition(0);
+}
+
 } // namespace
 
 DateValue Form1::convert(const QString& text) const {
@@ -63,16 +69,16 @@ void Form1::PushButton1_Click() {
     report.run(108, [&] { component(months, 2); });
     report.run(110, [&] { component(days, 3); });
     report.run(130, [&] {
-        Text3->setText(years + QLatin1String(" year(s) ") + months + QLatin1String(" month(s) ") +
-                       days + QLatin1String(" day(s)."));
+        writeBox(*Text3, years + QLatin1String(" year(s) ") + months +
+                             QLatin1String(" month(s) ") + days + QLatin1String(" day(s)."));
     });
     const auto total = [&](const auto& call, const char* unit) {
         return QString::number(call(convert(Text1->text()), convert(Text2->text()))) +
                QLatin1String(unit);
     };
-    report.run(132, [&] { Text4->setText(total(engine.YearsBetween, " year(s)")); });
-    report.run(134, [&] { Text5->setText(total(engine.MonthsBetween, " month(s)")); });
-    report.run(136, [&] { Text6->setText(total(engine.DaysBetween, " day(s)")); });
+    report.run(132, [&] { writeBox(*Text4, total(engine.YearsBetween, " year(s)")); });
+    report.run(134, [&] { writeBox(*Text5, total(engine.MonthsBetween, " month(s)")); });
+    report.run(136, [&] { writeBox(*Text6, total(engine.DaysBetween, " day(s)")); });
     report.run(136, [&] { setMousePointer(kDefaultPointer); });
 }
 

@@ -43,6 +43,7 @@ TEST_P(CalculateTable, FillsTheResultBoxes) {
     EXPECT_EQ(textOf(*form, "Text5").toStdString(), r.months);
     EXPECT_EQ(textOf(*form, "Text6").toStdString(), r.days);
     EXPECT_EQ(form->MousePointer(), Form1::kDefaultPointer);
+    EXPECT_EQ(control(*form, "Text3")->cursorPosition(), 0); // the sentence shows its beginning
 }
 
 INSTANTIATE_TEST_SUITE_P(
