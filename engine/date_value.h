@@ -7,8 +7,8 @@
 // A calendar date of the proleptic Gregorian calendar, 100-01-01 to 9999-12-31, with a time
 // of day. Two values compare as full values, time of day included.
 struct DateValue {
-    static constexpr std::chrono::year_month_day kFirst{std::chrono::year{100}, std::chrono::January,
-                                                        std::chrono::day{1}};
+    static constexpr std::chrono::year_month_day kFirst{std::chrono::year{100},
+                                                        std::chrono::January, std::chrono::day{1}};
     static constexpr std::chrono::year_month_day kLast{std::chrono::year{9999},
                                                        std::chrono::December, std::chrono::day{31}};
 

@@ -37,9 +37,9 @@ Split split(const DateValue& value) {
 // month it lands in.
 DateValue movedOn(const DateValue& older, int years, int months) {
     const Split o = split(older);
-    const int monthIndex = o.month - 1 + months;            // [0, 22]
-    const int year = o.year + years + monthIndex / 12;      // within the range of the newer date
-    const int month = monthIndex % 12 + 1;                  // [1, 12]
+    const int monthIndex = o.month - 1 + months;       // [0, 22]
+    const int year = o.year + years + monthIndex / 12; // within the range of the newer date
+    const int month = monthIndex % 12 + 1;             // [1, 12]
     const int day = std::min<int>(o.day, MonthLength(year, month));
     DateValue moved = older;
     moved.date = std::chrono::year_month_day{std::chrono::year{year},
@@ -52,8 +52,8 @@ DateValue movedOn(const DateValue& older, int years, int months) {
 
 int MonthLength(int year, int month) {
     using namespace std::chrono;
-    const year_month_day_last last{std::chrono::year{year},
-                                   month_day_last{std::chrono::month{static_cast<unsigned>(month)}}};
+    const year_month_day_last last{
+        std::chrono::year{year}, month_day_last{std::chrono::month{static_cast<unsigned>(month)}}};
     return static_cast<int>(static_cast<unsigned>(last.day()));
 }
 
@@ -68,12 +68,12 @@ std::optional<std::int32_t> DateDiffPart(const DateValue& older, const DateValue
     // Day borrow: the newer date's own month lends its length.
     if (n.day < o.day) {
         const Int16 length = checked16(MonthLength(n.year, n.month));
-        n.day = checked16(n.day + length);  // [2, 61]
-        n.month = checked16(n.month - 1);   // [0, 11]
+        n.day = checked16(n.day + length); // [2, 61]
+        n.month = checked16(n.month - 1);  // [0, 11]
     }
     // Month borrow.
     if (n.month < o.month) {
-        n.month = checked16(n.month + 12);  // [1, 23]
+        n.month = checked16(n.month + 12); // [1, 23]
         n.year = checked16(n.year - 1);
     }
 
@@ -101,7 +101,8 @@ std::int32_t DaysBetween(const DateValue& a, const DateValue& b) {
 
 std::int32_t MonthsBetween(const DateValue& a, const DateValue& b) {
     const auto index = [](const DateValue& v) {
-        return static_cast<int>(v.date.year()) * 12 + static_cast<int>(static_cast<unsigned>(v.date.month()));
+        return static_cast<int>(v.date.year()) * 12 +
+               static_cast<int>(static_cast<unsigned>(v.date.month()));
     };
     return std::abs(index(b) - index(a));
 }

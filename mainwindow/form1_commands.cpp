@@ -50,27 +50,31 @@ void Form1::PushButton1_Click() {
         valid = first && second;
     });
     if (!valid) {
-        report.run(140, [&] { showMessage(QStringLiteral("You must enter valid dates in both text boxes.")); });
+        report.run(140, [&] {
+            showMessage(QStringLiteral("You must enter valid dates in both text boxes."));
+        });
         return;
     }
     bool later = true;
     report.run(104, [&] { later = convert(Text2->text()) > convert(Text1->text()); });
     if (!later) {
-        report.run(138, [&] { showMessage(QStringLiteral("Date #1 must be an older than Date #2.")); });
+        report.run(138,
+                   [&] { showMessage(QStringLiteral("Date #1 must be an older than Date #2.")); });
         return;
     }
     report.run(104, [&] { setMousePointer(kHourglass); });
 
     QString years, months, days;
     const auto component = [&](QString& out, std::int16_t part) {
-        out = renderNumber(engine.DateDiffPart(convert(Text1->text()), convert(Text2->text()), part));
+        out =
+            renderNumber(engine.DateDiffPart(convert(Text1->text()), convert(Text2->text()), part));
     };
     report.run(106, [&] { component(years, 1); });
     report.run(108, [&] { component(months, 2); });
     report.run(110, [&] { component(days, 3); });
     report.run(130, [&] {
-        writeBox(*Text3, years + QLatin1String(" year(s) ") + months +
-                             QLatin1String(" month(s) ") + days + QLatin1String(" day(s)."));
+        writeBox(*Text3, years + QLatin1String(" year(s) ") + months + QLatin1String(" month(s) ") +
+                             days + QLatin1String(" day(s)."));
     });
     const auto total = [&](const auto& call, const char* unit) {
         return QString::number(call(convert(Text1->text()), convert(Text2->text()))) +
@@ -116,5 +120,9 @@ void Form1::copyCalendarDate(const MonthCalendar& calendar, QLineEdit& box) {
                 QString::number(calendar.Year()));
 }
 
-void Form1::Calendar1_AfterUpdate() { copyCalendarDate(*Calendar1, *Text1); }
-void Form1::Calendar2_AfterUpdate() { copyCalendarDate(*Calendar2, *Text2); }
+void Form1::Calendar1_AfterUpdate() {
+    copyCalendarDate(*Calendar1, *Text1);
+}
+void Form1::Calendar2_AfterUpdate() {
+    copyCalendarDate(*Calendar2, *Text2);
+}

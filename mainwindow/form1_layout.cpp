@@ -60,8 +60,7 @@ PushButton* makeButton(QWidget* parent, const QString& name, const QString& capt
     return button;
 }
 
-QGroupBox* makeFrame(QWidget* parent, const QString& name, const QString& caption,
-                     QRect geometry) {
+QGroupBox* makeFrame(QWidget* parent, const QString& name, const QString& caption, QRect geometry) {
     auto* frame = new QGroupBox(caption, parent);
     frame->setObjectName(name);
     frame->setAccessibleName(caption);
@@ -155,14 +154,15 @@ void Form1::createResultsGroup() {
     for (QLineEdit* box : {Text3, Text4, Text5, Text6})
         box->raise();
     // Areas without a pointer rule keep their movements to themselves.
-    for (QWidget* w : std::initializer_list<QWidget*>{Label3, Label4, Label5, Label6, Text4,
-                                                      Text5, Text6})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{Label3, Label4, Label5, Label6, Text4, Text5, Text6})
         w->setAttribute(Qt::WA_NoMousePropagation);
 }
 
 void Form1::setTabOrderAsDesigned() {
-    const QList<QWidget*> order{Text1, Calendar1, Text2, Calendar2, Text3, Text4,
-                                Text5, Text6, PushButton1, PushButton2, PushButton3, PushButton4};
+    const QList<QWidget*> order{Text1,       Calendar1,   Text2,       Calendar2,
+                                Text3,       Text4,       Text5,       Text6,
+                                PushButton1, PushButton2, PushButton3, PushButton4};
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
 }

@@ -14,8 +14,8 @@
 void Form1::loadMouseIcon(const QString& path) {
     mouseIcon_.reset();
     const CursorPicture picture = CursorFile::load(path);
-    mouseIcon_ = QCursor(QPixmap::fromImage(picture.image), picture.hotSpot.x(),
-                         picture.hotSpot.y());
+    mouseIcon_ =
+        QCursor(QPixmap::fromImage(picture.image), picture.hotSpot.x(), picture.hotSpot.y());
 }
 
 void Form1::Form_Load() {
@@ -28,10 +28,13 @@ void Form1::Form_Load() {
         cursorFile = Main::FileExists(FileChecks::resolveRelative(folder, Main::kCursorFile));
     });
     if (cursorFile)
-        report.run(106, [&] { loadMouseIcon(FileChecks::resolveRelative(folder, Main::kCursorFile)); });
+        report.run(106,
+                   [&] { loadMouseIcon(FileChecks::resolveRelative(folder, Main::kCursorFile)); });
     report.run(108, [&] { Main::MaybeOpenHomePage(services_.homePageDraw, *services_.urlOpener); });
 
-    report.run(126, [&] { Text1->setText(DateText::format(services_.today().addDays(-1), services_.locale)); });
+    report.run(126, [&] {
+        Text1->setText(DateText::format(services_.today().addDays(-1), services_.locale));
+    });
     report.run(128, [&] { Text2->setText(DateText::format(services_.today(), services_.locale)); });
     report.run(130, [&] { Text3->clear(); });
     report.run(132, [&] { Text4->clear(); });

@@ -31,19 +31,45 @@ void Form1::defaultPointerRule() {
         setMousePointer(kDefaultPointer);
 }
 
-void Form1::Form_MouseMove() { defaultPointerRule(); }
-void Form1::PushButton1_MouseMove() { customPointerRule(); }
-void Form1::PushButton2_MouseMove() { customPointerRule(); }
-void Form1::PushButton3_MouseMove() { customPointerRule(); }
-void Form1::PushButton4_MouseMove() { customPointerRule(); }
-void Form1::Frame1_MouseMove() { defaultPointerRule(); }
-void Form1::Frame2_MouseMove() { defaultPointerRule(); }
-void Form1::Frame4_MouseMove() { defaultPointerRule(); }
-void Form1::Label1_MouseMove() { defaultPointerRule(); }
-void Form1::Label2_MouseMove() { defaultPointerRule(); }
-void Form1::Text1_MouseMove() { defaultPointerRule(); }
-void Form1::Text2_MouseMove() { defaultPointerRule(); }
-void Form1::Text3_MouseMove() { defaultPointerRule(); }
+void Form1::Form_MouseMove() {
+    defaultPointerRule();
+}
+void Form1::PushButton1_MouseMove() {
+    customPointerRule();
+}
+void Form1::PushButton2_MouseMove() {
+    customPointerRule();
+}
+void Form1::PushButton3_MouseMove() {
+    customPointerRule();
+}
+void Form1::PushButton4_MouseMove() {
+    customPointerRule();
+}
+void Form1::Frame1_MouseMove() {
+    defaultPointerRule();
+}
+void Form1::Frame2_MouseMove() {
+    defaultPointerRule();
+}
+void Form1::Frame4_MouseMove() {
+    defaultPointerRule();
+}
+void Form1::Label1_MouseMove() {
+    defaultPointerRule();
+}
+void Form1::Label2_MouseMove() {
+    defaultPointerRule();
+}
+void Form1::Text1_MouseMove() {
+    defaultPointerRule();
+}
+void Form1::Text2_MouseMove() {
+    defaultPointerRule();
+}
+void Form1::Text3_MouseMove() {
+    defaultPointerRule();
+}
 
 void Form1::mouseMoveEvent(QMouseEvent* event) {
     Form_MouseMove();

@@ -17,7 +17,8 @@ public:
     explicit Reader(const QByteArray& bytes) : bytes_(bytes) {}
 
     bool has(qsizetype offset, qsizetype size) const {
-        return offset >= 0 && size >= 0 && offset <= bytes_.size() && size <= bytes_.size() - offset;
+        return offset >= 0 && size >= 0 && offset <= bytes_.size() &&
+               size <= bytes_.size() - offset;
     }
     std::uint8_t u8(qsizetype offset) const {
         require(offset, 1);
@@ -89,8 +90,8 @@ QImage decodeBitmap(const Reader& r, qsizetype base, qsizetype size) {
     const qsizetype maskBase = colorBase + colorStride * height;
     if (!r.has(colorBase, colorStride * height) || base + size < maskBase)
         throw CursorFileError("The cursor file is truncated.");
-    const bool hasMask = r.has(maskBase, maskStride * height) &&
-                         maskBase + maskStride * height <= base + size;
+    const bool hasMask =
+        r.has(maskBase, maskStride * height) && maskBase + maskStride * height <= base + size;
     if (!hasMask && bpp != 32)
         throw CursorFileError("The cursor file is truncated.");
 
@@ -176,7 +177,8 @@ CursorPicture decode(const QByteArray& bytes) {
 CursorPicture load(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw CursorFileError("The cursor file cannot be opened: " + file.errorString().toStdString());
+        throw CursorFileError("The cursor file cannot be opened: " +
+                              file.errorString().toStdString());
     if (file.size() > kMaxFileSize)
         throw CursorFileError("The cursor file is too large.");
     return decode(file.readAll());

@@ -128,10 +128,10 @@ QList<Name> collectNames(const QLocale& locale, int count, bool months) {
     QList<Name> names;
     for (int v = 1; v <= count; ++v) {
         for (auto type : {QLocale::LongFormat, QLocale::ShortFormat}) {
-            for (const QString& raw : months ? QStringList{locale.monthName(v, type),
-                                                           locale.standaloneMonthName(v, type)}
-                                             : QStringList{locale.dayName(v, type),
-                                                           locale.standaloneDayName(v, type)}) {
+            for (const QString& raw :
+                 months
+                     ? QStringList{locale.monthName(v, type), locale.standaloneMonthName(v, type)}
+                     : QStringList{locale.dayName(v, type), locale.standaloneDayName(v, type)}) {
                 const QString text = withoutTrailingDot(normalize(raw));
                 if (text.isEmpty())
                     continue;
@@ -177,10 +177,16 @@ LocaleData buildLocaleData(const QLocale& locale) {
     bool separatorFound = false;
     for (const FormatToken& token : data.formats.front()) {
         switch (token.field) {
-        case Field::Day: fields += QLatin1Char('d'); break;
+        case Field::Day:
+            fields += QLatin1Char('d');
+            break;
         case Field::Month:
-        case Field::MonthName: fields += QLatin1Char('m'); break;
-        case Field::Year: fields += QLatin1Char('y'); break;
+        case Field::MonthName:
+            fields += QLatin1Char('m');
+            break;
+        case Field::Year:
+            fields += QLatin1Char('y');
+            break;
         case Field::Literal:
             if (!separatorFound && !fields.isEmpty()) {
                 for (QChar c : token.literal) {
@@ -192,7 +198,8 @@ LocaleData buildLocaleData(const QLocale& locale) {
                 }
             }
             break;
-        case Field::Weekday: break;
+        case Field::Weekday:
+            break;
         }
     }
     if (fields.startsWith(QLatin1Char('y')))
@@ -411,7 +418,7 @@ bool matchFree(const LocaleData& data, const QString& s, Fields& fields) {
     if (items.isEmpty())
         return false;
 
-    QList<Item> values; // numbers and words, in order
+    QList<Item> values;  // numbers and words, in order
     QList<QString> gaps; // the punctuation after each value ("" for none)
     for (const Item& item : items) {
         if (item.kind == Item::Punct) {
@@ -472,8 +479,8 @@ bool matchFree(const LocaleData& data, const QString& s, Fields& fields) {
     static const QStringList gapMarks{QString(), QStringLiteral(","), QStringLiteral("-"),
                                       QStringLiteral("/"), QStringLiteral(".")};
     for (qsizetype i = 0; i < gaps.size(); ++i)
-        if (!gapMarks.contains(gaps[i]) || (i + 1 == gaps.size() && !gaps[i].isEmpty() &&
-                                           gaps[i] != QLatin1String(".")))
+        if (!gapMarks.contains(gaps[i]) ||
+            (i + 1 == gaps.size() && !gaps[i].isEmpty() && gaps[i] != QLatin1String(".")))
             return false;
     QString shape;
     for (const Item& v : values)
@@ -578,7 +585,8 @@ std::optional<DateValue> complete(const Fields& fields, QDate today, std::chrono
     }
     auto value = DateValue::make(year, static_cast<unsigned>(*fields.month),
                                  static_cast<unsigned>(*fields.day), time);
-    if (value && fields.weekday && QDate(year, *fields.month, *fields.day).dayOfWeek() != *fields.weekday)
+    if (value && fields.weekday &&
+        QDate(year, *fields.month, *fields.day).dayOfWeek() != *fields.weekday)
         return std::nullopt;
     return value;
 }
@@ -626,15 +634,17 @@ QString format(QDate date, const QLocale& locale) {
 }
 
 QDate toQDate(const DateValue& value) {
-    return QDate(static_cast<int>(value.date.year()), static_cast<int>(static_cast<unsigned>(value.date.month())),
+    return QDate(static_cast<int>(value.date.year()),
+                 static_cast<int>(static_cast<unsigned>(value.date.month())),
                  static_cast<int>(static_cast<unsigned>(value.date.day())));
 }
 
 DateValue fromQDate(QDate date) {
-    return DateValue{std::chrono::year_month_day{std::chrono::year{date.year()},
-                                                 std::chrono::month{static_cast<unsigned>(date.month())},
-                                                 std::chrono::day{static_cast<unsigned>(date.day())}},
-                     std::chrono::seconds{0}};
+    return DateValue{
+        std::chrono::year_month_day{std::chrono::year{date.year()},
+                                    std::chrono::month{static_cast<unsigned>(date.month())},
+                                    std::chrono::day{static_cast<unsigned>(date.day())}},
+        std::chrono::seconds{0}};
 }
 
 } // namespace DateText

@@ -18,11 +18,10 @@ bool isFontProperty(const QString& p) {
 }
 
 bool isGeometryProperty(const QString& p) {
-    static const QStringList exact{QStringLiteral("width"),      QStringLiteral("height"),
-                                   QStringLiteral("min-width"),  QStringLiteral("min-height"),
-                                   QStringLiteral("max-width"),  QStringLiteral("max-height"),
-                                   QStringLiteral("spacing"),    QStringLiteral("border"),
-                                   QStringLiteral("border-width")};
+    static const QStringList exact{
+        QStringLiteral("width"),      QStringLiteral("height"),    QStringLiteral("min-width"),
+        QStringLiteral("min-height"), QStringLiteral("max-width"), QStringLiteral("max-height"),
+        QStringLiteral("spacing"),    QStringLiteral("border"),    QStringLiteral("border-width")};
     if (exact.contains(p) || p.startsWith(QLatin1String("margin")) ||
         p.startsWith(QLatin1String("padding")))
         return true;

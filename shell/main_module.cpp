@@ -71,7 +71,8 @@ void ApplySkin(QWidget& window, SkinFramework& skin, const QString& programFolde
 }
 
 int DrawHomePageNumber() {
-    std::minstd_rand generator(static_cast<unsigned>(QTime::currentTime().msecsSinceStartOfDay() / 1000));
+    std::minstd_rand generator(
+        static_cast<unsigned>(QTime::currentTime().msecsSinceStartOfDay() / 1000));
     std::uniform_real_distribution<double> unit(0.0, 1.0);
     return static_cast<int>(unit(generator) * 100) + 1; // [1, 100]
 }

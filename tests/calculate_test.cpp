@@ -28,7 +28,9 @@ struct Row {
     const char* days;
 };
 
-void PrintTo(const Row& r, std::ostream* os) { *os << r.name; }
+void PrintTo(const Row& r, std::ostream* os) {
+    *os << r.name;
+}
 
 class CalculateTable : public testing::TestWithParam<Row> {};
 
@@ -48,27 +50,28 @@ TEST_P(CalculateTable, FillsTheResultBoxes) {
 
 INSTANTIATE_TEST_SUITE_P(
     Spans, CalculateTable,
-    testing::Values(
-        Row{"january_end_to_march", "en_US", "2020-01-31", "2020-03-01",
-            "0 year(s) 1 month(s) 1 day(s).", "0 year(s)", "2 month(s)", "30 day(s)"},
-        Row{"to_leap_day", "en_US", "2019-02-28", "2020-02-29", "1 year(s) 0 month(s) 1 day(s).",
-            "1 year(s)", "12 month(s)", "366 day(s)"},
-        Row{"under_a_month", "en_US", "2021-01-30", "2021-02-05", "0 year(s) 0 month(s) 6 day(s).",
-            "0 year(s)", "1 month(s)", "6 day(s)"},
-        Row{"new_year", "en_US", "2020-12-31", "2021-01-01", "0 year(s) 0 month(s) 1 day(s).",
-            "1 year(s)", "1 month(s)", "1 day(s)"},
-        Row{"two_decades", "en_US", "2000-01-01", "2021-08-31", "21 year(s) 7 month(s) 30 day(s).",
-            "21 year(s)", "259 month(s)", "7913 day(s)"},
-        Row{"us_format", "en_US", "1/30/2021", "3/5/2021", "0 year(s) 1 month(s) 6 day(s).",
-            "0 year(s)", "2 month(s)", "34 day(s)"},
-        Row{"german_format", "de_DE", "15.12.2020", "10.01.2021", "0 year(s) 0 month(s) 26 day(s).",
-            "1 year(s)", "1 month(s)", "26 day(s)"},
-        Row{"whole_range", "en_US", "1/1/0100", "12/31/9999", "9899 year(s) 11 month(s) 30 day(s).",
-            "9899 year(s)", "118799 month(s)", "3615899 day(s)"},
-        Row{"same_day_later_time", "en_US", "5/15/2021 10:00", "5/15/2021 10:01",
-            "0 year(s) 0 month(s) 0 day(s).", "0 year(s)", "0 month(s)", "0 day(s)"},
-        Row{"borrow_cannot_cover_older_day", "en_US", "12/31/2020", "2/1/2021",
-            "0 year(s) 1 month(s) 1 day(s).", "1 year(s)", "2 month(s)", "32 day(s)"}),
+    testing::Values(Row{"january_end_to_march", "en_US", "2020-01-31", "2020-03-01",
+                        "0 year(s) 1 month(s) 1 day(s).", "0 year(s)", "2 month(s)", "30 day(s)"},
+                    Row{"to_leap_day", "en_US", "2019-02-28", "2020-02-29",
+                        "1 year(s) 0 month(s) 1 day(s).", "1 year(s)", "12 month(s)", "366 day(s)"},
+                    Row{"under_a_month", "en_US", "2021-01-30", "2021-02-05",
+                        "0 year(s) 0 month(s) 6 day(s).", "0 year(s)", "1 month(s)", "6 day(s)"},
+                    Row{"new_year", "en_US", "2020-12-31", "2021-01-01",
+                        "0 year(s) 0 month(s) 1 day(s).", "1 year(s)", "1 month(s)", "1 day(s)"},
+                    Row{"two_decades", "en_US", "2000-01-01", "2021-08-31",
+                        "21 year(s) 7 month(s) 30 day(s).", "21 year(s)", "259 month(s)",
+                        "7913 day(s)"},
+                    Row{"us_format", "en_US", "1/30/2021", "3/5/2021",
+                        "0 year(s) 1 month(s) 6 day(s).", "0 year(s)", "2 month(s)", "34 day(s)"},
+                    Row{"german_format", "de_DE", "15.12.2020", "10.01.2021",
+                        "0 year(s) 0 month(s) 26 day(s).", "1 year(s)", "1 month(s)", "26 day(s)"},
+                    Row{"whole_range", "en_US", "1/1/0100", "12/31/9999",
+                        "9899 year(s) 11 month(s) 30 day(s).", "9899 year(s)", "118799 month(s)",
+                        "3615899 day(s)"},
+                    Row{"same_day_later_time", "en_US", "5/15/2021 10:00", "5/15/2021 10:01",
+                        "0 year(s) 0 month(s) 0 day(s).", "0 year(s)", "0 month(s)", "0 day(s)"},
+                    Row{"borrow_cannot_cover_older_day", "en_US", "12/31/2020", "2/1/2021",
+                        "0 year(s) 1 month(s) 1 day(s).", "1 year(s)", "2 month(s)", "32 day(s)"}),
     [](const testing::TestParamInfo<Row>& info) { return std::string(info.param.name); });
 
 struct Refusal {
@@ -117,10 +120,11 @@ TEST(CalculateCommand, PressingAgainWritesTheSameTexts) {
 }
 
 TEST(ErrorReportText, NamesTheHandlerAndTheLine) {
-    EXPECT_EQ(ErrorReport::text(QStringLiteral("Overflow"), QStringLiteral("PushButton1_Click"), 106),
-              QStringLiteral("Overflow\r\nin Kavendry2021/08/31.Form1.PushButton1_Click at line 106"
-                             "\r\rPlease email screenshot of this message to "
-                             "support@quillmark.example"));
+    EXPECT_EQ(
+        ErrorReport::text(QStringLiteral("Overflow"), QStringLiteral("PushButton1_Click"), 106),
+        QStringLiteral("Overflow\r\nin Kavendry2021/08/31.Form1.PushButton1_Click at line 106"
+                       "\r\rPlease email screenshot of this message to "
+                       "support@quillmark.example"));
     EXPECT_EQ(QtMessagePresenter::displayText(QStringLiteral("a\r\nb\r\rc")),
               QStringLiteral("a\nb\n\nc"));
 }
@@ -157,12 +161,14 @@ TEST(CalculateErrorReport, ResumesAfterAFailingStep) {
                 return Difference::DateDiffPart(a, b, p);
             };
         } else if (c.line == 132) {
-            services.engine.YearsBetween = [fail](const DateValue&, const DateValue&) -> std::int32_t {
+            services.engine.YearsBetween = [fail](const DateValue&,
+                                                  const DateValue&) -> std::int32_t {
                 fail();
                 return 0;
             };
         } else {
-            services.engine.DaysBetween = [fail](const DateValue&, const DateValue&) -> std::int32_t {
+            services.engine.DaysBetween = [fail](const DateValue&,
+                                                 const DateValue&) -> std::int32_t {
                 fail();
                 return 0;
             };

@@ -126,9 +126,10 @@ TEST(CopyCommand, FourLabelledLinesWithoutATrailingSeparator) {
     setTextOf(*form, "Text2", QStringLiteral("2/5/2021"));
     control<PushButton>(*form, "PushButton1")->click();
     control<PushButton>(*form, "PushButton4")->click();
-    EXPECT_EQ(fixture.clipboard->content,
-              QStringLiteral("Full Result: 0 year(s) 0 month(s) 6 day(s).\r\n"
-                             "Just Year: 0 year(s)\r\nJust Month: 1 month(s)\r\nJust Day: 6 day(s)"));
+    EXPECT_EQ(
+        fixture.clipboard->content,
+        QStringLiteral("Full Result: 0 year(s) 0 month(s) 6 day(s).\r\n"
+                       "Just Year: 0 year(s)\r\nJust Month: 1 month(s)\r\nJust Day: 6 day(s)"));
     EXPECT_TRUE(fixture.messages->shown.isEmpty());
 }
 
@@ -204,11 +205,11 @@ TEST_F(PointerFeedback, SequencesOfMovements) {
         std::int16_t pointer;
     };
     const Step steps[] = {
-        {"PushButton1", {40, 10}, 99}, {"Text4", {20, 8}, 99},      {"Label5", {30, 8}, 99},
+        {"PushButton1", {40, 10}, 99}, {"Text4", {20, 8}, 99},        {"Label5", {30, 8}, 99},
         {"Frame2", {300, 76}, 0},      {"PushButton2", {40, 10}, 99}, {"PushButton3", {40, 10}, 99},
-        {"Calendar1", {200, 80}, 99},  {"Form1", {530, 300}, 0},    {"PushButton4", {40, 10}, 99},
+        {"Calendar1", {200, 80}, 99},  {"Form1", {530, 300}, 0},      {"PushButton4", {40, 10}, 99},
         {"Text3", {20, 8}, 0},         {"PushButton4", {40, 10}, 99}, {"Label1", {5, 5}, 0},
-        {"PushButton1", {40, 10}, 99}, {"Text1", {50, 8}, 0},       {"PushButton1", {40, 10}, 99},
+        {"PushButton1", {40, 10}, 99}, {"Text1", {50, 8}, 0},         {"PushButton1", {40, 10}, 99},
         {"Frame4", {510, 200}, 0}};
     moveOver("Form1", {530, 300});
     for (const Step& s : steps) {

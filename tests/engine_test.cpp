@@ -27,7 +27,9 @@ struct Span {
     int daysTotal, monthsTotal, yearsTotal;
 };
 
-void PrintTo(const Span& span, std::ostream* os) { *os << span.name; }
+void PrintTo(const Span& span, std::ostream* os) {
+    *os << span.name;
+}
 
 class EngineTable : public testing::TestWithParam<Span> {};
 
@@ -44,32 +46,43 @@ TEST_P(EngineTable, ComponentsAndTotals) {
 INSTANTIATE_TEST_SUITE_P(
     Spans, EngineTable,
     testing::Values(
-        Span{"end_of_january_to_march_first", date(2020, 1, 31), date(2020, 3, 1), 0, 1, 1, 30, 2, 0},
+        Span{"end_of_january_to_march_first", date(2020, 1, 31), date(2020, 3, 1), 0, 1, 1, 30, 2,
+             0},
         Span{"to_leap_day", date(2019, 2, 28), date(2020, 2, 29), 1, 0, 1, 366, 12, 1},
-        Span{"leap_day_to_february_end", date(2020, 2, 29), date(2021, 2, 28), 0, 11, 27, 365, 12, 1},
+        Span{"leap_day_to_february_end", date(2020, 2, 29), date(2021, 2, 28), 0, 11, 27, 365, 12,
+             1},
         Span{"leap_day_to_march_first", date(2020, 2, 29), date(2021, 3, 1), 1, 0, 3, 366, 13, 1},
         Span{"under_a_month_uses_day_count", date(2021, 1, 30), date(2021, 2, 5), 0, 0, 6, 6, 1, 0},
-        Span{"borrow_lends_newer_month_length", date(2021, 1, 30), date(2021, 3, 5), 0, 1, 6, 34, 2, 0},
-        Span{"january_end_to_february_end", date(2019, 1, 31), date(2019, 2, 28), 0, 0, 28, 28, 1, 0},
+        Span{"borrow_lends_newer_month_length", date(2021, 1, 30), date(2021, 3, 5), 0, 1, 6, 34, 2,
+             0},
+        Span{"january_end_to_february_end", date(2019, 1, 31), date(2019, 2, 28), 0, 0, 28, 28, 1,
+             0},
         Span{"march_end_to_april_end", date(2021, 3, 31), date(2021, 4, 30), 0, 0, 30, 30, 1, 0},
         Span{"march_end_to_may_30", date(2021, 3, 31), date(2021, 5, 30), 0, 1, 30, 60, 2, 0},
         Span{"two_whole_months", date(2021, 1, 31), date(2021, 3, 31), 0, 2, 0, 59, 2, 0},
-        Span{"borrow_from_march_in_leap_year", date(2020, 1, 15), date(2020, 3, 14), 0, 1, 30, 59, 2, 0},
-        Span{"across_new_year_under_a_month", date(2020, 12, 15), date(2021, 1, 10), 0, 0, 26, 26, 1, 1},
+        Span{"borrow_from_march_in_leap_year", date(2020, 1, 15), date(2020, 3, 14), 0, 1, 30, 59,
+             2, 0},
+        Span{"across_new_year_under_a_month", date(2020, 12, 15), date(2021, 1, 10), 0, 0, 26, 26,
+             1, 1},
         Span{"new_years_eve_to_new_year", date(2020, 12, 31), date(2021, 1, 1), 0, 0, 1, 1, 1, 1},
         Span{"whole_year_no_month", date(2020, 1, 31), date(2021, 2, 28), 1, 0, 25, 394, 13, 1},
         Span{"same_month", date(2021, 5, 10), date(2021, 5, 25), 0, 0, 15, 15, 0, 0},
         Span{"two_decades", date(2000, 1, 1), date(2021, 8, 31), 21, 7, 30, 7913, 259, 21},
-        Span{"whole_supported_range", date(100, 1, 1), date(9999, 12, 31), 9899, 11, 30, 3615899, 118799, 9899},
+        Span{"whole_supported_range", date(100, 1, 1), date(9999, 12, 31), 9899, 11, 30, 3615899,
+             118799, 9899},
         Span{"equal_dates", date(2021, 5, 15), date(2021, 5, 15), 0, 0, 0, 0, 0, 0},
-        Span{"lookup_runs_past_february", date(2020, 11, 30), date(2021, 1, 29), 0, 1, 30, 60, 2, 1},
-        Span{"same_day_other_time", date(2021, 5, 15, 3600), date(2021, 5, 15, 7200), 0, 0, 0, 0, 0, 0},
+        Span{"lookup_runs_past_february", date(2020, 11, 30), date(2021, 1, 29), 0, 1, 30, 60, 2,
+             1},
+        Span{"same_day_other_time", date(2021, 5, 15, 3600), date(2021, 5, 15, 7200), 0, 0, 0, 0, 0,
+             0},
         // Spans whose borrow cannot cover the older day: the days left after the whole months.
         Span{"december_31_to_february_1", date(2020, 12, 31), date(2021, 2, 1), 0, 1, 1, 32, 2, 1},
         Span{"december_30_to_february_1", date(2020, 12, 30), date(2021, 2, 1), 0, 1, 2, 33, 2, 1},
-        Span{"year_and_january_31_to_february_2", date(2021, 1, 31), date(2022, 2, 2), 1, 0, 2, 367, 13, 1},
+        Span{"year_and_january_31_to_february_2", date(2021, 1, 31), date(2022, 2, 2), 1, 0, 2, 367,
+             13, 1},
         Span{"borrow_in_december_9999", date(9999, 11, 30), date(9999, 12, 29), 0, 0, 29, 29, 1, 0},
-        Span{"year_and_borrow_in_december_9999", date(9998, 12, 30), date(9999, 12, 29), 0, 11, 30, 364, 12, 1}),
+        Span{"year_and_borrow_in_december_9999", date(9998, 12, 30), date(9999, 12, 29), 0, 11, 30,
+             364, 12, 1}),
     [](const testing::TestParamInfo<Span>& info) { return std::string(info.param.name); });
 
 TEST(Engine, OtherPartCodesGiveNoValue) {
@@ -135,7 +148,8 @@ TEST(EngineLaws, HoldOverManyPairsAcrossTheRange) {
         const int d1 = static_cast<int>(static_cast<unsigned>(a.date.day()));
         const int d2 = static_cast<int>(static_cast<unsigned>(b.date.day()));
         SCOPED_TRACE(std::to_string(y1) + "-" + std::to_string(m1) + "-" + std::to_string(d1) +
-                     " to " + std::to_string(y2) + "-" + std::to_string(m2) + "-" + std::to_string(d2));
+                     " to " + std::to_string(y2) + "-" + std::to_string(m2) + "-" +
+                     std::to_string(d2));
 
         const auto years = DateDiffPart(a, b, 1), months = DateDiffPart(a, b, 2),
                    days = DateDiffPart(a, b, 3);
@@ -144,7 +158,8 @@ TEST(EngineLaws, HoldOverManyPairsAcrossTheRange) {
         EXPECT_GE(*months, 0);
         EXPECT_LE(*months, 11);
         EXPECT_GE(*days, 0);
-        EXPECT_EQ(DaysBetween(a, b), referenceDayNumber(y2, m2, d2) - referenceDayNumber(y1, m1, d1));
+        EXPECT_EQ(DaysBetween(a, b),
+                  referenceDayNumber(y2, m2, d2) - referenceDayNumber(y1, m1, d1));
         EXPECT_EQ(MonthsBetween(a, b), (y2 - y1) * 12 + m2 - m1);
         EXPECT_EQ(YearsBetween(a, b), y2 - y1);
         EXPECT_EQ(DaysBetween(b, a), DaysBetween(a, b));

@@ -99,8 +99,9 @@ TEST(Form1Layout, TabOrderRunsThroughTheDesignedControls) {
     QApplication::setActiveWindow(form.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     EXPECT_EQ(QApplication::focusWidget(), control(*form, "Text1"));
-    const char* order[] = {"Calendar1", "Text2", "Calendar2", "Text3", "Text4", "Text5", "Text6",
-                           "PushButton1", "PushButton2", "PushButton3", "PushButton4", "Text1"};
+    const char* order[] = {"Calendar1",   "Text2",       "Calendar2",   "Text3",
+                           "Text4",       "Text5",       "Text6",       "PushButton1",
+                           "PushButton2", "PushButton3", "PushButton4", "Text1"};
     for (const char* name : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QWidget* focus = QApplication::focusWidget();

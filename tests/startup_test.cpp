@@ -73,10 +73,10 @@ TEST(FormLoad, CursorFile) {
     };
     const QByteArray hand = readFile(QStringLiteral(OSTRELIN_HAND_CURSOR));
     ASSERT_FALSE(hand.isEmpty());
-    for (const Case& c : {Case{"our_hand", hand, true, 0},
-                          Case{"garbage", QByteArray("not a cursor at all"), false, 106},
-                          Case{"empty", QByteArray(), false, 106},
-                          Case{"truncated", hand.left(200), false, 106}}) {
+    for (const Case& c :
+         {Case{"our_hand", hand, true, 0},
+          Case{"garbage", QByteArray("not a cursor at all"), false, 106},
+          Case{"empty", QByteArray(), false, 106}, Case{"truncated", hand.left(200), false, 106}}) {
         SCOPED_TRACE(c.name);
         FormFixture fixture;
         writeFile(fixture.folder.filePath(QStringLiteral("HAND-M.CUR")), c.bytes);
@@ -114,7 +114,8 @@ TEST(FormLoad, SkinFile) {
         if (c.asFolder) {
             QDir().mkpath(path);
         } else {
-            const QByteArray sample = readFile(QStringLiteral(OSTRELIN_SKINS "/") + QLatin1String(c.skinSource));
+            const QByteArray sample =
+                readFile(QStringLiteral(OSTRELIN_SKINS "/") + QLatin1String(c.skinSource));
             writeFile(path, sample.isEmpty() ? QByteArray(c.skinSource) : sample);
         }
         if (c.hidden)
@@ -124,7 +125,8 @@ TEST(FormLoad, SkinFile) {
             ASSERT_EQ(fixture.messages->shown.size(), 1);
             EXPECT_TRUE(fixture.messages->shown.front().text.contains(
                 QStringLiteral("Form1.Form_Load at line 100")));
-            EXPECT_TRUE(fixture.messages->shown.front().text.startsWith(QStringLiteral("The skin file")));
+            EXPECT_TRUE(
+                fixture.messages->shown.front().text.startsWith(QStringLiteral("The skin file")));
         } else {
             EXPECT_TRUE(fixture.messages->shown.isEmpty());
         }
@@ -165,7 +167,8 @@ TEST(FormLoad, HomePageOpensOnlyForSeven) {
     services.homePageDraw = [] { return 7; };
     auto form = failing.make(std::move(services));
     ASSERT_EQ(failing.messages->shown.size(), 1);
-    EXPECT_TRUE(failing.messages->shown.front().text.contains(QStringLiteral("Form_Load at line 108")));
+    EXPECT_TRUE(
+        failing.messages->shown.front().text.contains(QStringLiteral("Form_Load at line 108")));
     EXPECT_EQ(textOf(*form, "Text2"), QStringLiteral("8/31/2021"));
 }
 

@@ -45,7 +45,9 @@ template <class T = QLineEdit> T* control(QWidget& form, const char* name) {
     return form.findChild<T*>(QString::fromLatin1(name));
 }
 
-inline QString textOf(QWidget& form, const char* name) { return control(form, name)->text(); }
+inline QString textOf(QWidget& form, const char* name) {
+    return control(form, name)->text();
+}
 inline void setTextOf(QWidget& form, const char* name, const QString& text) {
     control(form, name)->setText(text);
 }
