@@ -1,6 +1,37 @@
 #include "message_presenter.h"
 
+#include <QAbstractButton>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMessageBox>
+
+namespace {
+
+// A message box whose text can be copied with Ctrl+C, in the form the Windows desktop uses:
+// title, text and buttons between dashed lines.
+class CopyableMessageBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->matches(QKeySequence::Copy)) {
+            const QString rule = QStringLiteral("---------------------------\n");
+            QString buttons;
+            for (QAbstractButton* button : this->buttons())
+                buttons += button->text().remove(QLatin1Char('&')) + QLatin1String("   ");
+            QGuiApplication::clipboard()->setText(rule + windowTitle() + QLatin1Char('\n') + rule +
+                                                  text() + QLatin1Char('\n') + rule +
+                                                  buttons.trimmed() + QLatin1Char('\n') + rule);
+            event->accept();
+            return;
+        }
+        QMessageBox::keyPressEvent(event);
+    }
+};
+
+} // namespace
 
 QString QtMessagePresenter::displayText(const QString& text) {
     QString out = text;
@@ -10,9 +41,9 @@ QString QtMessagePresenter::displayText(const QString& text) {
 }
 
 void QtMessagePresenter::show(const Message& message) {
-    QMessageBox box(message.icon == MessageIcon::Warning ? QMessageBox::Warning
-                                                         : QMessageBox::NoIcon,
-                    message.title, displayText(message.text), QMessageBox::Ok, parent_);
+    CopyableMessageBox box(message.icon == MessageIcon::Warning ? QMessageBox::Warning
+                                                                : QMessageBox::NoIcon,
+                           message.title, displayText(message.text), QMessageBox::Ok, parent_);
     box.setTextFormat(Qt::PlainText);
     box.setObjectName(QStringLiteral("messageBox"));
     box.exec();

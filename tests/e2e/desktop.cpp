@@ -1,0 +1,172 @@
+#include "desktop.h"
+
+#include <QFileInfo>
+#include <QThread>
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+#include <unistd.h>
+
+using namespace std::chrono_literals;
+
+Desktop::Desktop() {
+    environment_ = QProcessEnvironment::systemEnvironment();
+    environment_.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
+    // Find a free display number; Xvfb refuses one that is taken.
+    for (int n = 100 + static_cast<int>(getpid() % 300), tries = 0; tries < 50; ++n, ++tries) {
+        if (QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
+            continue;
+        xvfb_.setStandardOutputFile(QProcess::nullDevice());
+        xvfb_.setStandardErrorFile(QProcess::nullDevice());
+        xvfb_.start(QStringLiteral("Xvfb"),
+                    {QStringLiteral(":%1").arg(n), QStringLiteral("-screen"), QStringLiteral("0"),
+                     QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
+                     QStringLiteral("tcp")});
+        if (!xvfb_.waitForStarted(5000))
+            return;
+        const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(n);
+        for (int wait = 0; wait < 100 && xvfb_.state() == QProcess::Running; ++wait) {
+            if (QFileInfo::exists(socket)) {
+                display_ = QStringLiteral(":%1").arg(n);
+                environment_.insert(QStringLiteral("DISPLAY"), display_);
+                return;
+            }
+            QThread::msleep(50);
+        }
+        xvfb_.kill();
+        xvfb_.waitForFinished();
+    }
+}
+
+Desktop::~Desktop() {
+    if (xvfb_.state() != QProcess::NotRunning) {
+        xvfb_.terminate();
+        if (!xvfb_.waitForFinished(3000)) {
+            xvfb_.kill();
+            xvfb_.waitForFinished();
+        }
+    }
+}
+
+std::optional<QString> Desktop::run(const QString& program, const QStringList& args,
+                                    const QByteArray& input) const {
+    QProcess process;
+    process.setProcessEnvironment(environment_);
+    process.start(program, args);
+    if (!process.waitForStarted(5000))
+        return std::nullopt;
+    if (!input.isNull()) {
+        process.write(input);
+        process.closeWriteChannel();
+    }
+    if (!process.waitForFinished(10000)) {
+        process.kill();
+        process.waitForFinished();
+        return std::nullopt;
+    }
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        return std::nullopt;
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+std::optional<QString> Desktop::findWindow(const QString& namePattern,
+                                           std::chrono::milliseconds timeout) const {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    do {
+        if (auto out = xdotool({"search", "--onlyvisible", "--name", namePattern})) {
+            const QString first = out->split('\n', Qt::SkipEmptyParts).value(0);
+            if (!first.isEmpty())
+                return first;
+        }
+        QThread::msleep(50);
+    } while (std::chrono::steady_clock::now() < deadline);
+    return std::nullopt;
+}
+
+bool Desktop::waitUntilGone(const QString& window, std::chrono::milliseconds timeout) const {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    do {
+        const auto out = xdotool({"search", "--onlyvisible", "--name", "."});
+        if (out && !out->split('\n', Qt::SkipEmptyParts).contains(window))
+            return true;
+        QThread::msleep(50);
+    } while (std::chrono::steady_clock::now() < deadline);
+    return false;
+}
+
+std::optional<std::pair<int, int>> Desktop::position(const QString& window) const {
+    const auto out = xdotool({"getwindowgeometry", "--shell", window});
+    if (!out)
+        return std::nullopt;
+    int x = -1, y = -1;
+    for (const QString& line : out->split('\n')) {
+        if (line.startsWith("X="))
+            x = line.mid(2).toInt();
+        if (line.startsWith("Y="))
+            y = line.mid(2).toInt();
+    }
+    if (x < 0 || y < 0)
+        return std::nullopt;
+    return std::make_pair(x, y);
+}
+
+void Desktop::click(int x, int y) const {
+    xdotool({"mousemove", "--sync", QString::number(x), QString::number(y)});
+    xdotool({"click", "1"});
+    QThread::msleep(60);
+}
+
+void Desktop::typeText(const QString& text) const {
+    if (!text.isEmpty())
+        xdotool({"type", "--delay", "8", text});
+    QThread::msleep(40);
+}
+
+void Desktop::key(const QString& keys) const {
+    xdotool({"key", keys});
+    QThread::msleep(60);
+}
+
+void Desktop::markClipboard() const {
+    // xclip stays in the background to serve the selection until another owner takes it.
+    QProcess::startDetached(
+        QStringLiteral("sh"),
+        {QStringLiteral("-c"),
+         QStringLiteral("printf '%s' \"$0\" | DISPLAY=%1 xclip -i -selection clipboard")
+             .arg(display_),
+         kClipboardMarker});
+    for (int wait = 0; wait < 100; ++wait) {
+        if (run("xclip", {"-o", "-selection", "clipboard"}) == kClipboardMarker)
+            return;
+        QThread::msleep(20);
+    }
+}
+
+std::optional<QString> Desktop::waitForClipboard(std::chrono::milliseconds timeout) const {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    do {
+        const auto text = run("xclip", {"-o", "-selection", "clipboard"});
+        if (text && *text != kClipboardMarker)
+            return text;
+        QThread::msleep(30);
+    } while (std::chrono::steady_clock::now() < deadline);
+    return std::nullopt;
+}
+
+bool Desktop::requestClose(const QString& window) const {
+    Display* x = XOpenDisplay(display_.toLocal8Bit().constData());
+    if (!x)
+        return false;
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = static_cast<Window>(window.toULong());
+    event.xclient.message_type = XInternAtom(x, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(x, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    const Status sent = XSendEvent(x, event.xclient.window, False, NoEventMask, &event);
+    XFlush(x);
+    XCloseDisplay(x);
+    return sent != 0;
+}

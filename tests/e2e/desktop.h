@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <chrono>
+#include <optional>
+
+// A private X display (Xvfb) and the tools a person's hands are replaced by: xdotool for the
+// mouse and keyboard, xclip for the clipboard. Nothing here touches the user's own display.
+class Desktop {
+public:
+    Desktop();
+    ~Desktop();
+    Desktop(const Desktop&) = delete;
+    Desktop& operator=(const Desktop&) = delete;
+
+    bool isRunning() const { return xvfb_.state() == QProcess::Running; }
+    QString display() const { return display_; }
+
+    // Runs a tool on this display and returns what it printed, or nothing when it failed.
+    std::optional<QString> run(const QString& program, const QStringList& args,
+                               const QByteArray& input = {}) const;
+    std::optional<QString> xdotool(const QStringList& args) const { return run("xdotool", args); }
+
+    // The first visible window whose name matches the pattern, waiting up to the timeout.
+    std::optional<QString> findWindow(const QString& namePattern,
+                                      std::chrono::milliseconds timeout) const;
+    bool waitUntilGone(const QString& window, std::chrono::milliseconds timeout) const;
+    // The window's top-left corner on the screen.
+    std::optional<std::pair<int, int>> position(const QString& window) const;
+
+    void click(int x, int y) const;
+    void typeText(const QString& text) const;
+    void key(const QString& keys) const;
+
+    // Places a marker text on the clipboard, then waits until someone replaces it.
+    void markClipboard() const;
+    std::optional<QString> waitForClipboard(std::chrono::milliseconds timeout) const;
+    // Asks the window to close as a window manager's close box does (WM_DELETE_WINDOW).
+    bool requestClose(const QString& window) const;
+
+    QProcessEnvironment environment() const { return environment_; }
+
+private:
+    QProcess xvfb_;
+    QString display_;
+    QTemporaryDir runtime_;
+    QProcessEnvironment environment_;
+};
+
+inline const QString kClipboardMarker = QStringLiteral("\x01clipboard marker\x01");

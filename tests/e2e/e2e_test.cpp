@@ -1,0 +1,273 @@
+// The built program under a private X display, used as a person would: the mouse and the
+// keyboard through xdotool, the clipboard through xclip.
+
+#include "date_text.h"
+#include "desktop.h"
+#include "difference.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QPoint>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+// Centres of the controls, in window coordinates, as the window lays them out.
+constexpr QPoint kText1{296, 227};
+constexpr QPoint kText2{296, 439};
+constexpr QPoint kText3{8 + 80 + 88, 500 + 18 + 11};
+constexpr QPoint kHelp{136, 21};
+constexpr QPoint kSample{400, 21};
+constexpr QPoint kStart{268, 481};
+constexpr QPoint kCopy{268, 602};
+constexpr QPoint kCalendar1{16, 56}; // top-left corner
+
+class Calculator {
+public:
+    Calculator(const Desktop& desktop, const QString& locale) : desktop_(desktop) {
+        // A program folder of its own, with the hand pointer and without any skin.
+        const QString program = folder_.filePath(QStringLiteral("ostrelin-calculator"));
+        QFile::copy(QStringLiteral(OSTRELIN_PROGRAM), program);
+        QFile::copy(QStringLiteral(OSTRELIN_HAND_CURSOR), folder_.filePath("HAND-M.CUR"));
+        // Any web page the program opens goes to a stand-in opener that only notes it.
+        QDir(folder_.path()).mkdir(QStringLiteral("bin"));
+        const QString opener = folder_.filePath(QStringLiteral("bin/xdg-open"));
+        QFile stub(opener);
+        if (stub.open(QIODevice::WriteOnly))
+            stub.write("#!/bin/sh\necho \"$@\" >> \"$(dirname \"$0\")/opened.log\"\n");
+        stub.close();
+        stub.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+        QProcessEnvironment env = desktop.environment();
+        env.insert(QStringLiteral("LC_ALL"), locale + QStringLiteral(".UTF-8"));
+        env.insert(QStringLiteral("LANG"), locale + QStringLiteral(".UTF-8"));
+        env.insert(QStringLiteral("PATH"), folder_.filePath("bin") + ':' + env.value("PATH"));
+        env.insert(QStringLiteral("BROWSER"), opener);
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        process_.setProcessEnvironment(env);
+        process_.setStandardOutputFile(QProcess::nullDevice());
+        process_.setStandardErrorFile(QProcess::nullDevice());
+        process_.start(program, {});
+        process_.waitForStarted(5000);
+        if (auto w = desktop.findWindow(QStringLiteral("^Ostrelin Calculator$"), 15s)) {
+            window_ = *w;
+            if (auto p = desktop.position(window_))
+                origin_ = QPoint(p->first, p->second);
+        }
+    }
+    ~Calculator() {
+        if (process_.state() != QProcess::NotRunning) {
+            process_.kill();
+            process_.waitForFinished();
+        }
+    }
+
+    bool isUp() const { return !window_.isEmpty(); }
+    const QString& window() const { return window_; }
+    QProcess& process() { return process_; }
+
+    void click(QPoint p) const { desktop_.click(origin_.x() + p.x(), origin_.y() + p.y()); }
+    void enter(QPoint box, const QString& text) const {
+        click(box);
+        desktop_.key(QStringLiteral("ctrl+a"));
+        desktop_.key(QStringLiteral("BackSpace"));
+        desktop_.typeText(text);
+    }
+    // The whole text of a box, copied out of it with the keyboard.
+    std::optional<QString> read(QPoint box) const {
+        desktop_.markClipboard();
+        click(box);
+        desktop_.key(QStringLiteral("ctrl+a"));
+        desktop_.key(QStringLiteral("ctrl+c"));
+        return desktop_.waitForClipboard(5s);
+    }
+    std::optional<QString> copyResults() const {
+        desktop_.markClipboard();
+        click(kCopy);
+        return desktop_.waitForClipboard(5s);
+    }
+    // Finds the message box, copies its text with Ctrl+C and closes it with Enter.
+    std::optional<QString> dismissMessage() const {
+        const auto box = desktop_.findWindow(QStringLiteral("^Ostrelin$"), 5s);
+        if (!box)
+            return std::nullopt;
+        desktop_.markClipboard();
+        desktop_.key(QStringLiteral("ctrl+c"));
+        const auto text = desktop_.waitForClipboard(5s);
+        desktop_.key(QStringLiteral("Return"));
+        if (!desktop_.waitUntilGone(*box, 5s))
+            return std::nullopt;
+        return text;
+    }
+
+private:
+    const Desktop& desktop_;
+    QTemporaryDir folder_;
+    QProcess process_;
+    QString window_;
+    QPoint origin_;
+};
+
+QString typed(const QString& locale, int y, int m, int d) {
+    if (locale == QLatin1String("de_DE"))
+        return QStringLiteral("%1.%2.%3").arg(d).arg(m).arg(y);
+    return QStringLiteral("%1/%2/%3").arg(m).arg(d).arg(y);
+}
+
+QString expectedResults(QDate older, QDate newer) {
+    const DateValue a = DateText::fromQDate(older), b = DateText::fromQDate(newer);
+    return QStringLiteral("Full Result: %1 year(s) %2 month(s) %3 day(s).\r\n"
+                          "Just Year: %4 year(s)\r\nJust Month: %5 month(s)\r\nJust Day: %6 day(s)")
+        .arg(*Difference::DateDiffPart(a, b, 1))
+        .arg(*Difference::DateDiffPart(a, b, 2))
+        .arg(*Difference::DateDiffPart(a, b, 3))
+        .arg(Difference::YearsBetween(a, b))
+        .arg(Difference::MonthsBetween(a, b))
+        .arg(Difference::DaysBetween(a, b));
+}
+
+class EndToEnd : public testing::TestWithParam<const char*> {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(desktop.isRunning()) << "Xvfb could not be started";
+        app.emplace(desktop, locale());
+        ASSERT_TRUE(app->isUp()) << "the main window did not appear";
+    }
+    QString locale() const { return QString::fromLatin1(GetParam()); }
+    Desktop desktop;
+    std::optional<Calculator> app;
+};
+
+TEST_P(EndToEnd, StartsWithYesterdayAndTodayAndEmptyResults) {
+    const QLocale system(locale());
+    const QDate today = QDate::currentDate();
+    EXPECT_EQ(app->read(kText1), DateText::format(today.addDays(-1), system));
+    EXPECT_EQ(app->read(kText2), DateText::format(today, system));
+    EXPECT_EQ(app->copyResults(),
+              QStringLiteral("Full Result: \r\nJust Year: \r\nJust Month: \r\nJust Day: "));
+    const auto name = desktop.run("xprop", {"-id", app->window(), "WM_NAME"});
+    EXPECT_EQ(name, QStringLiteral("WM_NAME(STRING) = \"Ostrelin Calculator\"\n"));
+    const auto icon = desktop.run("xprop", {"-id", app->window(), "_NET_WM_ICON"});
+    ASSERT_TRUE(icon);
+    EXPECT_TRUE(icon->contains(QStringLiteral("Icon (32 x 32)")));
+}
+
+TEST_P(EndToEnd, CalculatesTheEngineTable) {
+    struct Span {
+        int y1, m1, d1, y2, m2, d2;
+    };
+    const Span spans[] = {
+        {2020, 1, 31, 2020, 3, 1},   {2019, 2, 28, 2020, 2, 29}, {2020, 2, 29, 2021, 2, 28},
+        {2020, 2, 29, 2021, 3, 1},   {2021, 1, 30, 2021, 2, 5},  {2021, 1, 30, 2021, 3, 5},
+        {2019, 1, 31, 2019, 2, 28},  {2021, 3, 31, 2021, 5, 30}, {2020, 1, 15, 2020, 3, 14},
+        {2020, 12, 15, 2021, 1, 10}, {2000, 1, 1, 2021, 8, 31},  {100, 1, 1, 9999, 12, 31},
+        {2020, 11, 30, 2021, 1, 29}, {2020, 12, 31, 2021, 2, 1}};
+    for (const Span& s : spans) {
+        const QDate older(s.y1, s.m1, s.d1), newer(s.y2, s.m2, s.d2);
+        SCOPED_TRACE(older.toString(Qt::ISODate).toStdString() + " to " +
+                     newer.toString(Qt::ISODate).toStdString());
+        app->enter(kText1, typed(locale(), s.y1, s.m1, s.d1));
+        app->enter(kText2, typed(locale(), s.y2, s.m2, s.d2));
+        app->click(kStart);
+        EXPECT_EQ(app->copyResults(), expectedResults(older, newer));
+    }
+    // The whole sentence is in the box, though it is wider than the box.
+    EXPECT_EQ(app->read(kText3), QStringLiteral("0 year(s) 1 month(s) 1 day(s)."));
+}
+
+TEST_P(EndToEnd, ValidationMessages) {
+    struct Case {
+        const char* name;
+        QString older, newer, message;
+    };
+    const QString validity = QStringLiteral("You must enter valid dates in both text boxes.");
+    const QString order = QStringLiteral("Date #1 must be an older than Date #2.");
+    for (const Case& c :
+         {Case{"empty_first_box", QString(), typed(locale(), 2021, 5, 15), validity},
+          Case{"not_a_date", QStringLiteral("tomorrow"), typed(locale(), 2021, 5, 15), validity},
+          Case{"equal_dates", typed(locale(), 2021, 5, 15), typed(locale(), 2021, 5, 15), order},
+          Case{"reversed", typed(locale(), 2021, 5, 16), typed(locale(), 2021, 5, 15), order}}) {
+        SCOPED_TRACE(c.name);
+        app->enter(kText1, c.older);
+        app->enter(kText2, c.newer);
+        app->click(kStart);
+        const auto text = app->dismissMessage();
+        ASSERT_TRUE(text) << "no message box titled Ostrelin";
+        EXPECT_TRUE(text->contains(QStringLiteral("\nOstrelin\n"))) << text->toStdString();
+        EXPECT_TRUE(text->contains(c.message)) << text->toStdString();
+    }
+    // The window takes input again once the box is gone.
+    EXPECT_EQ(app->copyResults(),
+              QStringLiteral("Full Result: \r\nJust Year: \r\nJust Month: \r\nJust Day: "));
+}
+
+TEST_P(EndToEnd, PickingADayWritesMonthDayYear) {
+    // The third week row, fourth column, of the month the calendar shows (yesterday's).
+    const QDate first = QDate::currentDate().addDays(-1);
+    const QDate firstOfMonth(first.year(), first.month(), 1);
+    const int firstColumn = (firstOfMonth.dayOfWeek() - QLocale(locale()).firstDayOfWeek() + 7) % 7;
+    const int row = firstColumn == 0 ? 1 : 2; // a month starting in column 0 begins on row 2
+    const QDate picked = firstOfMonth.addDays(7 * row + 3 - firstColumn);
+    app->click(kCalendar1 + QPoint(252, 92));
+    EXPECT_EQ(app->read(kText1),
+              QStringLiteral("%1/%2/%3").arg(picked.month()).arg(picked.day()).arg(picked.year()));
+}
+
+TEST_P(EndToEnd, SampleDatesCalculateAndCopy) {
+    const QDate today = QDate::currentDate();
+    app->click(kSample);
+    const QDate older = today.addDays(-59);
+    const auto monthDayYear = [](QDate d) {
+        return QStringLiteral("%1/%2/%3").arg(d.month()).arg(d.day()).arg(d.year());
+    };
+    EXPECT_EQ(app->read(kText1), monthDayYear(older));
+    EXPECT_EQ(app->read(kText2), monthDayYear(today));
+    app->click(kStart);
+    // The boxes are read in the user's date order, so under day/month/year settings the
+    // month/day/year texts of the sample stand for other dates, or for none.
+    const QLocale system(locale());
+    const auto first = DateText::parse(monthDayYear(older), system, today);
+    const auto second = DateText::parse(monthDayYear(today), system, today);
+    if (!first || !second || !(*first < *second)) {
+        EXPECT_TRUE(app->dismissMessage().has_value());
+        return;
+    }
+    const auto copied = app->copyResults();
+    EXPECT_EQ(copied, expectedResults(DateText::toQDate(*first), DateText::toQDate(*second)));
+    // What was copied can be pasted elsewhere: another program reads the same text.
+    EXPECT_EQ(desktop.run("xclip", {"-o", "-selection", "clipboard"}), copied);
+}
+
+TEST_P(EndToEnd, HelpNamesTheContactPage) {
+    app->click(kHelp);
+    const auto text = app->dismissMessage();
+    ASSERT_TRUE(text);
+    EXPECT_TRUE(text->contains(QStringLiteral(
+        "Questions? Please contact Team Quillmark at http://www.quillmark.example/contact/")));
+}
+
+TEST_P(EndToEnd, ClosingTheWindowEndsTheProcess) {
+    ASSERT_TRUE(desktop.requestClose(app->window()));
+    ASSERT_TRUE(app->process().waitForFinished(10000));
+    EXPECT_EQ(app->process().exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(app->process().exitCode(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, EndToEnd, testing::Values("en_US", "de_DE"),
+                         [](const testing::TestParamInfo<const char*>& info) {
+                             return std::string(info.param);
+                         });
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
