@@ -104,7 +104,8 @@ QList<SkinRule> SkinFramework::parse(const QString& text) {
 void SkinFramework::LoadSkinText(const QByteArray& bytes) {
     if (bytes.size() > kMaxSkinSize)
         throw SkinError("The skin file is too large.");
-    QStringDecoder decoder(QStringDecoder::Utf8);
+    // Stateless: a sequence cut off at the end of the file is an error too.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = decoder.decode(bytes);
     if (decoder.hasError())
         throw SkinError("The skin file is not UTF-8 text.");

@@ -52,7 +52,7 @@ public:
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
         process_.setProcessEnvironment(env);
         process_.setStandardOutputFile(QProcess::nullDevice());
-        process_.setStandardErrorFile(QProcess::nullDevice());
+        process_.setStandardErrorFile(folder_.filePath(QStringLiteral("stderr.log")));
         process_.start(program, {});
         process_.waitForStarted(5000);
         if (auto w = desktop.findWindow(QStringLiteral("^Ostrelin Calculator$"), 15s)) {
@@ -71,6 +71,11 @@ public:
     bool isUp() const { return !window_.isEmpty(); }
     const QString& window() const { return window_; }
     QProcess& process() { return process_; }
+    // What the program wrote to its error output.
+    QString errors() const {
+        QFile log(folder_.filePath(QStringLiteral("stderr.log")));
+        return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
+    }
 
     void click(QPoint p) const { desktop_.click(origin_.x() + p.x(), origin_.y() + p.y()); }
     void enter(QPoint box, const QString& text) const {
@@ -256,7 +261,7 @@ TEST_P(EndToEnd, ClosingTheWindowEndsTheProcess) {
     ASSERT_TRUE(desktop.requestClose(app->window()));
     ASSERT_TRUE(app->process().waitForFinished(10000));
     EXPECT_EQ(app->process().exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(app->process().exitCode(), 0);
+    EXPECT_EQ(app->process().exitCode(), 0) << app->errors().toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, EndToEnd, testing::Values("en_US", "de_DE"),

@@ -1,0 +1,30 @@
+#include "difference.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// One full calculation: the three components and the three totals of one pair of dates.
+void BM_FullCalculation(benchmark::State& state) {
+    DateValue older = *DateValue::make(2020, 1, 31);
+    DateValue newer = *DateValue::make(2021, 8, 30);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(older);
+        benchmark::DoNotOptimize(newer);
+        auto years = Difference::DateDiffPart(older, newer, 1);
+        auto months = Difference::DateDiffPart(older, newer, 2);
+        auto days = Difference::DateDiffPart(older, newer, 3);
+        auto y = Difference::YearsBetween(older, newer);
+        auto m = Difference::MonthsBetween(older, newer);
+        auto d = Difference::DaysBetween(older, newer);
+        benchmark::DoNotOptimize(years);
+        benchmark::DoNotOptimize(months);
+        benchmark::DoNotOptimize(days);
+        benchmark::DoNotOptimize(y);
+        benchmark::DoNotOptimize(m);
+        benchmark::DoNotOptimize(d);
+    }
+}
+BENCHMARK(BM_FullCalculation);
+
+} // namespace

@@ -1,0 +1,169 @@
+// Start-up benchmark: time from process start to the first painted frame of the main window,
+// and peak memory, of the calculator against a bare Qt Widgets window with one label. Both run
+// on a private Xvfb display, alternately; the first frame is seen when the pixel at the centre
+// of the screen, where both windows stand, stops being the black of the empty screen.
+//
+// Usage: startup_bench [runs]   (default 15 runs of each program)
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+#include <signal.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <thread>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+struct Sample {
+    double milliseconds;
+    long peakKilobytes;
+};
+
+pid_t spawn(const std::string& program, const std::vector<std::string>& args,
+            const std::vector<std::string>& env) {
+    std::vector<char*> argv{const_cast<char*>(program.c_str())};
+    for (const auto& a : args)
+        argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    std::vector<char*> envp;
+    for (const auto& e : env)
+        envp.push_back(const_cast<char*>(e.c_str()));
+    envp.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = -1;
+    if (posix_spawnp(&pid, program.c_str(), &actions, nullptr, argv.data(), envp.data()) != 0)
+        pid = -1;
+    posix_spawn_file_actions_destroy(&actions);
+    return pid;
+}
+
+unsigned long centrePixel(Display* display) {
+    const int screen = DefaultScreen(display);
+    const int x = DisplayWidth(display, screen) / 2, y = DisplayHeight(display, screen) / 2;
+    XImage* image = XGetImage(display, RootWindow(display, screen), x, y, 1, 1, AllPlanes, ZPixmap);
+    if (!image)
+        return 0;
+    const unsigned long pixel = XGetPixel(image, 0, 0);
+    XDestroyImage(image);
+    return pixel;
+}
+
+Sample measure(Display* display, const std::string& program, const std::vector<std::string>& env) {
+    for (int i = 0; i < 2000 && centrePixel(display) != 0; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    const auto start = Clock::now();
+    const pid_t pid = spawn(program, {}, env);
+    if (pid < 0) {
+        std::perror("spawn");
+        std::exit(1);
+    }
+    double ms = -1;
+    while (Clock::now() - start < std::chrono::seconds(20)) {
+        if (centrePixel(display) != 0) {
+            ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(250));
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    kill(pid, SIGTERM);
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    return {ms, usage.ru_maxrss};
+}
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
+
+    // A program folder of its own for the calculator, so that no skin lying in the build
+    // tree is applied, with the hand pointer beside it.
+    const fs::path folder = fs::temp_directory_path() / ("ostrelin-startup-" + std::to_string(getpid()));
+    fs::create_directories(folder / "bin");
+    const fs::path program = folder / "ostrelin-calculator";
+    fs::copy_file(OSTRELIN_PROGRAM, program);
+    const fs::path cursor = fs::path(OSTRELIN_PROGRAM).parent_path() / "HAND-M.CUR";
+    if (fs::exists(cursor))
+        fs::copy_file(cursor, folder / "HAND-M.CUR");
+    fs::create_symlink("/bin/true", folder / "bin" / "xdg-open"); // never open a real page
+
+    int number = 150 + getpid() % 200;
+    while (fs::exists("/tmp/.X" + std::to_string(number) + "-lock"))
+        ++number;
+    const std::string display = ":" + std::to_string(number);
+    const pid_t xvfb = spawn("Xvfb", {display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"}, {});
+    Display* x = nullptr;
+    for (int i = 0; i < 200 && !x; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(25));
+        x = XOpenDisplay(display.c_str());
+    }
+    if (!x) {
+        std::fprintf(stderr, "Xvfb did not start\n");
+        return 1;
+    }
+
+    std::vector<std::string> env;
+    for (char** e = environ; *e; ++e) {
+        const std::string entry = *e;
+        if (entry.rfind("DISPLAY=", 0) && entry.rfind("QT_QPA_PLATFORM=", 0) &&
+            entry.rfind("PATH=", 0) && entry.rfind("LC_ALL=", 0))
+            env.push_back(entry);
+    }
+    env.push_back("DISPLAY=" + display);
+    env.push_back("LC_ALL=en_US.UTF-8");
+    env.push_back("BROWSER=/bin/true");
+    env.push_back("PATH=" + (folder / "bin").string() + ":" + (std::getenv("PATH") ? std::getenv("PATH") : "/usr/bin:/bin"));
+
+    // One run of each first, unmeasured, so that both start with warm file caches.
+    measure(x, OSTRELIN_BARE_WINDOW, env);
+    measure(x, program, env);
+
+    std::vector<double> bareMs, oursMs, bareKb, oursKb;
+    for (int i = 0; i < runs; ++i) {
+        const bool bareFirst = i % 2 == 0;
+        for (int k = 0; k < 2; ++k) {
+            const bool bare = (k == 0) == bareFirst;
+            const Sample s = measure(x, bare ? OSTRELIN_BARE_WINDOW : program.string(), env);
+            (bare ? bareMs : oursMs).push_back(s.milliseconds);
+            (bare ? bareKb : oursKb).push_back(static_cast<double>(s.peakKilobytes));
+        }
+    }
+    XCloseDisplay(x);
+    kill(xvfb, SIGTERM);
+    waitpid(xvfb, nullptr, 0);
+    fs::remove_all(folder);
+
+    const double t0 = median(bareMs), t1 = median(oursMs), m0 = median(bareKb), m1 = median(oursKb);
+    std::printf("%d alternating runs of each, medians\n", runs);
+    std::printf("| program | first frame (ms) | peak memory (MiB) |\n|---|---|---|\n");
+    std::printf("| bare window, one label | %.1f | %.1f |\n", t0, m0 / 1024);
+    std::printf("| Ostrelin Calculator | %.1f | %.1f |\n", t1, m1 / 1024);
+    std::printf("| ratio | %.2f | %.2f |\n", t1 / t0, m1 / m0);
+    return 0;
+}
