@@ -61,6 +61,7 @@ struct LocaleData {
     QList<QString> amTexts, pmTexts;   // normalised
     Order order = Order::MDY;
     QChar separator = QLatin1Char('/');
+    QRegularExpression timePattern; // a date part, then a time with an optional AM/PM text
 };
 
 QString withoutTrailingDot(QString s) {
@@ -157,6 +158,13 @@ QList<Name> collectNames(const QLocale& locale, int count, bool months) {
     return names;
 }
 
+QString alternation(const QList<QString>& texts) {
+    QStringList escaped;
+    for (const QString& t : texts)
+        escaped << QRegularExpression::escape(t);
+    return escaped.join(QLatin1Char('|'));
+}
+
 LocaleData buildLocaleData(const QLocale& locale) {
     LocaleData data;
     data.locale = locale;
@@ -171,6 +179,13 @@ LocaleData buildLocaleData(const QLocale& locale) {
     for (const QString& t : {locale.pmText(), QStringLiteral("PM")})
         if (!normalize(t).isEmpty())
             data.pmTexts.append(normalize(t));
+
+    const QString marker = QStringLiteral("((?:%1)|(?:%2))")
+                               .arg(alternation(data.amTexts), alternation(data.pmTexts));
+    data.timePattern = QRegularExpression(
+        QStringLiteral("^(.*?) (?:%1 ?)?(\\d{1,2}):(\\d\\d)(?::(\\d\\d))?(?: ?%1)?$").arg(marker),
+        QRegularExpression::UseUnicodePropertiesOption);
+    data.timePattern.optimize();
 
     // Order of the numeric fields and the separator, from the short format.
     QString fields;
@@ -524,12 +539,6 @@ struct Split {
     bool ok = true;
 };
 
-QString alternation(const QList<QString>& texts) {
-    QStringList escaped;
-    for (const QString& t : texts)
-        escaped << QRegularExpression::escape(t);
-    return escaped.join(QLatin1Char('|'));
-}
 
 int digitsValue(const QString& s) {
     qsizetype pos = 0;
@@ -542,12 +551,7 @@ Split splitTime(const LocaleData& data, const QString& s) {
         split.datePart = s;
         return split;
     }
-    const QString am = alternation(data.amTexts), pm = alternation(data.pmTexts);
-    const QString marker = QStringLiteral("((?:%1)|(?:%2))").arg(am, pm);
-    const QRegularExpression pattern(
-        QStringLiteral("^(.*?) (?:%1 ?)?(\\d{1,2}):(\\d\\d)(?::(\\d\\d))?(?: ?%1)?$").arg(marker),
-        QRegularExpression::UseUnicodePropertiesOption);
-    const auto m = pattern.match(s);
+    const auto m = data.timePattern.match(s);
     split.ok = false;
     if (!m.hasMatch() || m.capturedLength(1) == 0)
         return split;

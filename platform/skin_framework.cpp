@@ -59,6 +59,8 @@ QList<SkinRule> SkinFramework::parse(const QString& text) {
             if (end < 0)
                 fail(line, "a comment is not closed");
             line += static_cast<int>(QStringView(text).sliced(i, end - i).count(QLatin1Char('\n')));
+            // A comment separates what stands around it, as a blank does.
+            (inRule ? declaration : selectors) += QLatin1Char(' ');
             i = end + 1;
             continue;
         }

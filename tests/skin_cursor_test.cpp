@@ -22,6 +22,7 @@ TEST(SkinLoading, AcceptsStyleSheetsAndRefusesTheRest) {
         {"comments_and_strings", "/* a } b */ QLabel { font-family: \"A } B\"; }\n#Text1{color:blue}", 2},
         {"last_declaration_without_semicolon", "QLabel { color: red }", 1},
         {"empty_rule", "QLabel { }", 1},
+        {"comment_between_slash_and_star", "Q { b: c //*x*/* */ }", 1},
         {"empty_file", "", -1},
         {"only_a_comment", "/* nothing */", -1},
         {"unclosed_rule", "QLabel { color: red;", -1},
@@ -48,9 +49,15 @@ TEST(SkinLoading, AcceptsStyleSheetsAndRefusesTheRest) {
             EXPECT_THROW(skin.ApplyWindow(window), SkinError);
         } else {
             EXPECT_NO_THROW(skin.LoadSkinText(c.text));
-            EXPECT_EQ(SkinFramework::parse(QString::fromUtf8(c.text)).size(), c.rules);
+            const auto original = SkinFramework::parse(QString::fromUtf8(c.text));
+            EXPECT_EQ(original.size(), c.rules);
             // What the component writes is itself a skin with the same rules.
-            EXPECT_EQ(SkinFramework::parse(skin.styleSheet()).size(), c.rules);
+            const auto again = SkinFramework::parse(skin.styleSheet());
+            ASSERT_EQ(again.size(), original.size());
+            for (qsizetype i = 0; i < again.size(); ++i) {
+                EXPECT_EQ(again[i].selectors, original[i].selectors);
+                EXPECT_EQ(again[i].declarations, original[i].declarations);
+            }
         }
     }
 }
