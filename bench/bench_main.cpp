@@ -1,12 +1,13 @@
+#include "window_style.h"
+
 #include <QApplication>
-#include <QStyleFactory>
 
 #include <benchmark/benchmark.h>
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(new WindowStyle);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

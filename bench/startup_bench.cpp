@@ -105,7 +105,8 @@ int main(int argc, char** argv) {
 
     // A program folder of its own for the calculator, so that no skin lying in the build
     // tree is applied, with the hand pointer beside it.
-    const fs::path folder = fs::temp_directory_path() / ("ostrelin-startup-" + std::to_string(getpid()));
+    const fs::path folder =
+        fs::temp_directory_path() / ("ostrelin-startup-" + std::to_string(getpid()));
     fs::create_directories(folder / "bin");
     const fs::path program = folder / "ostrelin-calculator";
     fs::copy_file(OSTRELIN_PROGRAM, program);
@@ -118,7 +119,8 @@ int main(int argc, char** argv) {
     while (fs::exists("/tmp/.X" + std::to_string(number) + "-lock"))
         ++number;
     const std::string display = ":" + std::to_string(number);
-    const pid_t xvfb = spawn("Xvfb", {display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"}, {});
+    const pid_t xvfb =
+        spawn("Xvfb", {display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"}, {});
     Display* x = nullptr;
     for (int i = 0; i < 200 && !x; ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(25));
@@ -139,7 +141,8 @@ int main(int argc, char** argv) {
     env.push_back("DISPLAY=" + display);
     env.push_back("LC_ALL=en_US.UTF-8");
     env.push_back("BROWSER=/bin/true");
-    env.push_back("PATH=" + (folder / "bin").string() + ":" + (std::getenv("PATH") ? std::getenv("PATH") : "/usr/bin:/bin"));
+    env.push_back("PATH=" + (folder / "bin").string() + ":" +
+                  (std::getenv("PATH") ? std::getenv("PATH") : "/usr/bin:/bin"));
 
     // One run of each first, unmeasured, so that both start with warm file caches.
     measure(x, OSTRELIN_BARE_WINDOW, env);

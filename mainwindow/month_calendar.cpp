@@ -1,5 +1,7 @@
 #include "month_calendar.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QTextCharFormat>
 
 namespace {
@@ -47,15 +49,40 @@ void MonthCalendar::applyLook() {
     for (int d = Qt::Monday; d <= Qt::Sunday; ++d)
         setWeekdayTextFormat(static_cast<Qt::DayOfWeek>(d), day);
 
-    // The title line: month and year in dark blue on white. Set as the calendar's own style
-    // sheet, it holds under a skin too (a widget's own sheet wins over its window's).
-    setStyleSheet(QStringLiteral(
-        "#qt_calendar_navigationbar { background-color: white; }"
-        "#qt_calendar_monthbutton, #qt_calendar_yearbutton {"
-        " color: rgb(0, 0, 160); background-color: white; border: none;"
-        " font-family: Arial; font-size: 12pt; font-weight: bold; padding: 0px 4px; }"
-        "#qt_calendar_prevmonth, #qt_calendar_nextmonth {"
-        " background-color: white; border: none; }"));
+    // The title line: month and year in dark blue on white.
+    if (QWidget* bar = findChild<QWidget*>(QStringLiteral("qt_calendar_navigationbar"))) {
+        QPalette barPalette = bar->palette();
+        // The bar paints itself in the highlight roles.
+        barPalette.setColor(QPalette::Highlight, Qt::white);
+        barPalette.setColor(QPalette::HighlightedText, kDarkBlue);
+        barPalette.setColor(QPalette::Window, Qt::white);
+        barPalette.setColor(QPalette::Button, Qt::white);
+        barPalette.setColor(QPalette::ButtonText, kDarkBlue);
+        bar->setPalette(barPalette);
+        for (const char* name : {"qt_calendar_monthbutton", "qt_calendar_yearbutton"})
+            if (auto* button = bar->findChild<QWidget*>(QLatin1String(name)))
+                button->setFont(arial(12, true));
+    }
+}
+
+void MonthCalendar::changeEvent(QEvent* event) {
+    QCalendarWidget::changeEvent(event);
+    if (event->type() != QEvent::StyleChange || !styleSheet().isEmpty())
+        return;
+    // Under a skin (a style sheet set on the window or the application) palettes and fonts no
+    // longer reach the title line; a style sheet of the calendar's own, which wins over the
+    // window's, keeps its look.
+    bool skinned = qApp && !qApp->styleSheet().isEmpty();
+    for (const QWidget* w = parentWidget(); w && !skinned; w = w->parentWidget())
+        skinned = !w->styleSheet().isEmpty();
+    if (skinned)
+        setStyleSheet(QStringLiteral(
+            "#qt_calendar_navigationbar { background-color: white; }"
+            "#qt_calendar_monthbutton, #qt_calendar_yearbutton {"
+            " color: rgb(0, 0, 160); background-color: white; border: none;"
+            " font-family: Arial; font-size: 12pt; font-weight: bold; padding: 0px 4px; }"
+            "#qt_calendar_prevmonth, #qt_calendar_nextmonth {"
+            " background-color: white; border: none; }"));
 }
 
 void MonthCalendar::setValue(QDate date) {

@@ -23,6 +23,9 @@ public:
 signals:
     void afterUpdate();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void applyLook();
     void onSelectionChanged();

@@ -19,7 +19,8 @@ struct SkinCase {
 TEST(SkinLoading, AcceptsStyleSheetsAndRefusesTheRest) {
     const SkinCase cases[] = {
         {"one_rule", "QLabel { color: red; }", 1},
-        {"comments_and_strings", "/* a } b */ QLabel { font-family: \"A } B\"; }\n#Text1{color:blue}", 2},
+        {"comments_and_strings",
+         "/* a } b */ QLabel { font-family: \"A } B\"; }\n#Text1{color:blue}", 2},
         {"last_declaration_without_semicolon", "QLabel { color: red }", 1},
         {"empty_rule", "QLabel { }", 1},
         {"comment_between_slash_and_star", "Q { b: c //*x*/* */ }", 1},
@@ -74,8 +75,9 @@ TEST(SkinLoading, MissingFileIsRefusedWithAClearMessage) {
 
 TEST(SkinOptions, KeepFontsAndGeometryLeaveThoseDeclarationsOut) {
     SkinFramework skin;
-    skin.LoadSkinText("QPushButton { color: red; font-size: 20pt; font: bold; padding: 4px;"
-                      " margin-top: 2px; border-left-width: 3px; min-height: 40px; border: 1px solid; }");
+    skin.LoadSkinText(
+        "QPushButton { color: red; font-size: 20pt; font: bold; padding: 4px;"
+        " margin-top: 2px; border-left-width: 3px; min-height: 40px; border: 1px solid; }");
     const QString all = skin.styleSheet();
     for (const char* p : {"font-size", "padding", "min-height", "border-left-width", "color"})
         EXPECT_TRUE(all.contains(QLatin1String(p))) << p;
@@ -83,7 +85,8 @@ TEST(SkinOptions, KeepFontsAndGeometryLeaveThoseDeclarationsOut) {
     skin.setKeepGeometry(true);
     const QString kept = skin.styleSheet();
     EXPECT_TRUE(kept.contains(QLatin1String("color: red")));
-    for (const char* p : {"font", "padding", "margin", "min-height", "border-left-width", "border:"})
+    for (const char* p :
+         {"font", "padding", "margin", "min-height", "border-left-width", "border:"})
         EXPECT_FALSE(kept.contains(QLatin1String(p))) << p;
 
     QWidget window;

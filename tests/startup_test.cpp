@@ -137,6 +137,8 @@ TEST(FormLoad, SkinFile) {
         EXPECT_EQ(control(*form, "Text1")->palette().color(QPalette::Base), QColor(Qt::white));
         const bool applied = c.faceColour && c.reportLine == 0;
         EXPECT_EQ(!form->styleSheet().isEmpty() || !qApp->styleSheet().isEmpty(), applied);
+        // Under a skin the calendars keep their title line by a style sheet of their own.
+        EXPECT_EQ(!control<QWidget>(*form, "Calendar1")->styleSheet().isEmpty(), applied);
         if (applied) {
             EXPECT_EQ(form->SkinFramework1().Options() & 1, 1);
             EXPECT_TRUE(form->SkinFramework1().KeepFonts());

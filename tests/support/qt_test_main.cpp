@@ -1,5 +1,6 @@
+#include "window_style.h"
+
 #include <QApplication>
-#include <QStyleFactory>
 
 #include <gtest/gtest.h>
 
@@ -7,7 +8,7 @@
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(new WindowStyle);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QProxyStyle>
+
+// The program's style: Fusion, with the calendars' month arrows drawn by the program itself in
+// the title colour, so that no desktop icon theme or image file is read for them.
+class WindowStyle : public QProxyStyle {
+    Q_OBJECT
+
+public:
+    WindowStyle();
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option = nullptr,
+                       const QWidget* widget = nullptr) const override;
+
+private:
+    QIcon arrow(bool left) const;
+};
