@@ -15,8 +15,6 @@ QFont windowFont() {
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(9);
     font.setBold(true);
-    // Whole-pixel glyph advances, as the desktop's own dialogs measure text.
-    font.setHintingPreference(QFont::PreferFullHinting);
     return font;
 }
 
@@ -136,7 +134,7 @@ QGroupBox* Form1::createDateGroup(const QString& frameName, const QString& capti
 void Form1::createResultsGroup() {
     Frame2 = makeFrame(this, QStringLiteral("Frame2"), QStringLiteral("Results"),
                        QRect(8, 500, 520, 82));
-    // " Full Result:" is 67 px wide in the window font, more than the 65 px of its design:
+    // " Full Result:" is 67 to 69 px wide in the window font, more than the 65 px of its design:
     // the label reaches to the box beside it so that its colon is not cut off.
     Label3 = makeLabel(Frame2, QStringLiteral("Label3"), QStringLiteral(" Full Result:"),
                        QRect(8, 22, 72, 17));

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QPainter>
 #include <QTextCharFormat>
 
 namespace {
@@ -83,6 +84,37 @@ void MonthCalendar::changeEvent(QEvent* event) {
             " font-family: Arial; font-size: 12pt; font-weight: bold; padding: 0px 4px; }"
             "#qt_calendar_prevmonth, #qt_calendar_nextmonth {"
             " background-color: white; border: none; }"));
+}
+
+void MonthCalendar::paintCell(QPainter* painter, const QRect& rect, QDate date) const {
+    if (dayTexts_.isEmpty()) {
+        auto& texts = const_cast<QList<QStaticText>&>(dayTexts_);
+        for (int day = 1; day <= 31; ++day) {
+            QStaticText text(QString::number(day));
+            text.setTextFormat(Qt::PlainText);
+            texts.append(text);
+        }
+    }
+    const QTextCharFormat format = weekdayTextFormat(static_cast<Qt::DayOfWeek>(date.dayOfWeek()));
+    const bool selected = date == selectedDate();
+    const bool shownMonth = date.month() == monthShown() && date.year() == yearShown();
+    const bool inRange = date >= minimumDate() && date <= maximumDate();
+    const QPalette& pal = palette();
+    painter->save();
+    painter->fillRect(rect, selected ? pal.color(QPalette::Highlight) : pal.color(QPalette::Base));
+    if (selected)
+        painter->setPen(pal.color(QPalette::HighlightedText));
+    else if (shownMonth && inRange)
+        painter->setPen(format.foreground().color());
+    else
+        painter->setPen(pal.color(QPalette::Disabled, QPalette::Text));
+    painter->setFont(format.font());
+    const QStaticText& text = dayTexts_[date.day() - 1];
+    const QSizeF size = text.size();
+    painter->drawStaticText(QPointF(rect.x() + (rect.width() - size.width()) / 2,
+                                    rect.y() + (rect.height() - size.height()) / 2),
+                            text);
+    painter->restore();
 }
 
 void MonthCalendar::setValue(QDate date) {

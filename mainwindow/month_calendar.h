@@ -2,6 +2,8 @@
 
 #include <QCalendarWidget>
 #include <QDate>
+#include <QList>
+#include <QStaticText>
 
 #include <cstdint>
 
@@ -25,6 +27,8 @@ signals:
 
 protected:
     void changeEvent(QEvent* event) override;
+    // Draws one day of the grid: its number, centred, in the day's text format.
+    void paintCell(QPainter* painter, const QRect& rect, QDate date) const override;
 
 private:
     void applyLook();
@@ -32,4 +36,6 @@ private:
 
     bool settingValue_ = false;
     QDate lastDate_;
+    // The day numbers, laid out once: a calendar paints 42 of them at every repaint.
+    QList<QStaticText> dayTexts_;
 };
