@@ -13,6 +13,7 @@ trap 'rm -rf "$scratch"' EXIT
 for target in date_text cursor_file skin; do
     mkdir -p "$scratch/$target"
     cp tests/fuzz/corpus/$target/* "$scratch/$target/"
+    if [[ $target == skin ]]; then cp skins/*.cjs "$scratch/$target/"; fi
     echo "== fuzz_$target for ${seconds}s"
     ./build/fuzz/tests/fuzz/fuzz_$target -max_total_time="$seconds" -print_final_stats=1 \
         -artifact_prefix="$scratch/" "$scratch/$target" 2>&1 |
