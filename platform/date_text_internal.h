@@ -1,0 +1,85 @@
+#pragma once
+
+// Internals of the date routine: the normalised text, what it knows of a locale, and the
+// readers of the forms a date may take. Not for use outside the date routine.
+
+#include "date_value.h"
+
+#include <QList>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QString>
+
+#include <chrono>
+#include <optional>
+
+namespace DateText::detail {
+
+// The text with bidirectional marks dropped, every run of Unicode spaces made one blank, and
+// case folded, so that matching is blind to all three.
+QString normalize(const QString& text);
+
+// What the routine needs to know of a locale, computed once per locale.
+
+enum class Field { Day, Month, MonthName, Year, Weekday, Literal };
+
+struct FormatToken {
+    Field field;
+    QString literal; // normalised text of a Literal
+};
+
+struct Name {
+    QString text; // normalised, without a trailing "."
+    int value;    // month 1..12 or weekday 1..7 (Monday first)
+};
+
+enum class Order { DMY, MDY, YMD };
+
+struct LocaleData {
+    QLocale locale;
+    QList<QList<FormatToken>> formats; // short and long date formats
+    QList<Name> months;                // longest first
+    QList<Name> weekdays;              // longest first
+    QList<QString> amTexts, pmTexts;   // normalised
+    Order order = Order::MDY;
+    QChar separator = QLatin1Char('/');
+    QRegularExpression timePattern; // a date part, then a time with an optional AM/PM text
+};
+
+// The locale's data, computed once for the locale last asked for.
+const LocaleData& localeData(const QLocale& locale);
+
+// Fields of a date as they were read.
+
+struct Number {
+    int value = 0;
+    int digits = 0;
+};
+
+struct Fields {
+    std::optional<int> day, month, year, weekday;
+    int yearDigits = 0;
+};
+
+// The code point at pos and the number of UTF-16 units it takes.
+char32_t codePointAt(const QString& s, qsizetype pos, qsizetype* units = nullptr);
+bool isDigitAt(const QString& s, qsizetype pos);
+// A run of decimal digits (of any script) starting at pos.
+Number readNumber(const QString& s, qsizetype& pos);
+void skipBlanks(const QString& s, qsizetype& pos);
+
+// Matches the text, from pos, against the format tokens from index on.
+bool matchFormat(const LocaleData& data, const QList<FormatToken>& tokens, qsizetype index,
+                 const QString& s, qsizetype pos, Fields& fields);
+// Reads the free forms: numeric dates with one separator, and dates with a month name.
+bool matchFree(const LocaleData& data, const QString& s, Fields& fields);
+
+// The date part of a text and the time of day after it.
+struct Split {
+    QString datePart;
+    std::chrono::seconds time{0};
+    bool ok = true;
+};
+Split splitTime(const LocaleData& data, const QString& s);
+
+} // namespace DateText::detail

@@ -1,0 +1,245 @@
+#include "date_text_internal.h"
+
+#include <algorithm>
+
+namespace DateText::detail {
+namespace {
+
+// Text normalisation: bidirectional marks are dropped, every run of Unicode spaces becomes one
+// blank, and the text is case folded, so that matching is blind to all three.
+
+bool isIgnorable(QChar c) {
+    const char16_t u = c.unicode();
+    return u == 0x200E || u == 0x200F || u == 0x061C || u == 0x200B || u == 0xFEFF;
+}
+
+} // namespace
+
+QString normalize(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    bool pendingBlank = false;
+    for (QChar c : text) {
+        if (isIgnorable(c))
+            continue;
+        if (c.isSpace()) {
+            pendingBlank = !out.isEmpty();
+            continue;
+        }
+        if (pendingBlank)
+            out += QLatin1Char(' ');
+        pendingBlank = false;
+        out += c;
+    }
+    return out.toCaseFolded();
+}
+
+namespace {
+
+QString withoutTrailingDot(QString s) {
+    if (s.endsWith(QLatin1Char('.')))
+        s.chop(1);
+    return s;
+}
+
+QList<FormatToken> compileFormat(const QString& format) {
+    QList<FormatToken> tokens;
+    QString literal;
+    auto flushLiteral = [&] {
+        const QString text = normalize(literal);
+        if (!text.isEmpty() || (!literal.isEmpty() && !tokens.isEmpty()))
+            tokens.append({Field::Literal, text.isEmpty() ? QStringLiteral(" ") : text});
+        literal.clear();
+    };
+    for (qsizetype i = 0; i < format.size();) {
+        const QChar c = format[i];
+        if (c == QLatin1Char('\'')) {
+            // Quoted literal; '' inside or outside quotes stands for one quote.
+            qsizetype j = i + 1;
+            if (j < format.size() && format[j] == QLatin1Char('\'')) {
+                literal += c;
+                i += 2;
+                continue;
+            }
+            while (j < format.size()) {
+                if (format[j] == QLatin1Char('\'')) {
+                    if (j + 1 < format.size() && format[j + 1] == QLatin1Char('\'')) {
+                        literal += QLatin1Char('\'');
+                        j += 2;
+                        continue;
+                    }
+                    break;
+                }
+                literal += format[j++];
+            }
+            i = j + 1;
+            continue;
+        }
+        if (c == QLatin1Char('d') || c == QLatin1Char('M') || c == QLatin1Char('y')) {
+            qsizetype j = i;
+            while (j < format.size() && format[j] == c)
+                ++j;
+            const qsizetype run = j - i;
+            flushLiteral();
+            Field field = Field::Year;
+            if (c == QLatin1Char('d'))
+                field = run >= 3 ? Field::Weekday : Field::Day;
+            else if (c == QLatin1Char('M'))
+                field = run >= 3 ? Field::MonthName : Field::Month;
+            tokens.append({field, {}});
+            i = j;
+            continue;
+        }
+        literal += c;
+        ++i;
+    }
+    flushLiteral();
+    return tokens;
+}
+
+QList<Name> collectNames(const QLocale& locale, int count, bool months) {
+    QList<Name> names;
+    for (int v = 1; v <= count; ++v) {
+        for (auto type : {QLocale::LongFormat, QLocale::ShortFormat}) {
+            for (const QString& raw :
+                 months
+                     ? QStringList{locale.monthName(v, type), locale.standaloneMonthName(v, type)}
+                     : QStringList{locale.dayName(v, type), locale.standaloneDayName(v, type)}) {
+                const QString text = withoutTrailingDot(normalize(raw));
+                if (text.isEmpty())
+                    continue;
+                const bool known = std::any_of(names.begin(), names.end(), [&](const Name& n) {
+                    return n.text == text && n.value == v;
+                });
+                if (!known)
+                    names.append({text, v});
+            }
+        }
+        if (months) {
+            // English names are understood in every locale, as the system routine does.
+            for (auto type : {QLocale::LongFormat, QLocale::ShortFormat}) {
+                const QString text = normalize(QLocale::c().monthName(v, type));
+                if (std::none_of(names.begin(), names.end(),
+                                 [&](const Name& n) { return n.text == text; }))
+                    names.append({text, v});
+            }
+        }
+    }
+    std::stable_sort(names.begin(), names.end(),
+                     [](const Name& a, const Name& b) { return a.text.size() > b.text.size(); });
+    return names;
+}
+
+QString alternation(const QList<QString>& texts) {
+    QStringList escaped;
+    for (const QString& t : texts)
+        escaped << QRegularExpression::escape(t);
+    return escaped.join(QLatin1Char('|'));
+}
+
+LocaleData buildLocaleData(const QLocale& locale) {
+    LocaleData data;
+    data.locale = locale;
+    const QString shortFormat = locale.dateFormat(QLocale::ShortFormat);
+    data.formats.append(compileFormat(shortFormat));
+    data.formats.append(compileFormat(locale.dateFormat(QLocale::LongFormat)));
+    data.months = collectNames(locale, 12, true);
+    data.weekdays = collectNames(locale, 7, false);
+    for (const QString& t : {locale.amText(), QStringLiteral("AM")})
+        if (!normalize(t).isEmpty())
+            data.amTexts.append(normalize(t));
+    for (const QString& t : {locale.pmText(), QStringLiteral("PM")})
+        if (!normalize(t).isEmpty())
+            data.pmTexts.append(normalize(t));
+
+    const QString marker =
+        QStringLiteral("((?:%1)|(?:%2))").arg(alternation(data.amTexts), alternation(data.pmTexts));
+    data.timePattern = QRegularExpression(
+        QStringLiteral("^(.*?) (?:%1 ?)?(\\d{1,2}):(\\d\\d)(?::(\\d\\d))?(?: ?%1)?$").arg(marker),
+        QRegularExpression::UseUnicodePropertiesOption);
+    data.timePattern.optimize();
+
+    // Order of the numeric fields and the separator, from the short format.
+    QString fields;
+    bool separatorFound = false;
+    for (const FormatToken& token : data.formats.front()) {
+        switch (token.field) {
+        case Field::Day:
+            fields += QLatin1Char('d');
+            break;
+        case Field::Month:
+        case Field::MonthName:
+            fields += QLatin1Char('m');
+            break;
+        case Field::Year:
+            fields += QLatin1Char('y');
+            break;
+        case Field::Literal:
+            if (!separatorFound && !fields.isEmpty()) {
+                for (QChar c : token.literal) {
+                    if (c != QLatin1Char(' ')) {
+                        data.separator = c;
+                        separatorFound = true;
+                        break;
+                    }
+                }
+            }
+            break;
+        case Field::Weekday:
+            break;
+        }
+    }
+    if (fields.startsWith(QLatin1Char('y')))
+        data.order = Order::YMD;
+    else if (fields.indexOf(QLatin1Char('d')) >= 0 &&
+             fields.indexOf(QLatin1Char('d')) < fields.indexOf(QLatin1Char('m')))
+        data.order = Order::DMY;
+    else
+        data.order = Order::MDY;
+    return data;
+}
+
+} // namespace
+
+const LocaleData& localeData(const QLocale& locale) {
+    // One entry is enough: the program parses under one locale for its whole life.
+    thread_local std::optional<LocaleData> cached;
+    if (!cached || cached->locale != locale)
+        cached = buildLocaleData(locale);
+    return *cached;
+}
+char32_t codePointAt(const QString& s, qsizetype pos, qsizetype* units) {
+    const QChar c = s[pos];
+    if (c.isHighSurrogate() && pos + 1 < s.size() && s[pos + 1].isLowSurrogate()) {
+        if (units)
+            *units = 2;
+        return QChar::surrogateToUcs4(c, s[pos + 1]);
+    }
+    if (units)
+        *units = 1;
+    return c.unicode();
+}
+
+bool isDigitAt(const QString& s, qsizetype pos) {
+    return pos < s.size() && QChar::isDigit(codePointAt(s, pos));
+}
+
+Number readNumber(const QString& s, qsizetype& pos) {
+    Number n;
+    while (isDigitAt(s, pos) && n.digits < 9) {
+        qsizetype units = 1;
+        n.value = n.value * 10 + QChar::digitValue(codePointAt(s, pos, &units));
+        ++n.digits;
+        pos += units;
+    }
+    if (isDigitAt(s, pos))
+        n.digits = 99; // far too long to be a field
+    return n;
+}
+
+void skipBlanks(const QString& s, qsizetype& pos) {
+    while (pos < s.size() && s[pos] == QLatin1Char(' '))
+        ++pos;
+}
+
+} // namespace DateText::detail
