@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev libgl-dev
     fonts-liberation2
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xdotool xclip x11-utils imagemagick libx11-dev
+    xvfb xdotool xclip x11-utils imagemagick libx11-dev libxfixes-dev
     clang libclang-rt-14-dev
 )
 missing=()

@@ -5,6 +5,7 @@
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/Xfixes.h>
 
 #include <unistd.h>
 
@@ -169,4 +170,17 @@ bool Desktop::requestClose(const QString& window) const {
     XFlush(x);
     XCloseDisplay(x);
     return sent != 0;
+}
+
+std::optional<Desktop::Pointer> Desktop::pointer() const {
+    Display* x = XOpenDisplay(display_.toLocal8Bit().constData());
+    if (!x)
+        return std::nullopt;
+    std::optional<Pointer> result;
+    if (XFixesCursorImage* image = XFixesGetCursorImage(x)) {
+        result = Pointer{image->width, image->height, image->xhot, image->yhot};
+        XFree(image);
+    }
+    XCloseDisplay(x);
+    return result;
 }

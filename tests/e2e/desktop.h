@@ -42,6 +42,12 @@ public:
     // Asks the window to close as a window manager's close box does (WM_DELETE_WINDOW).
     bool requestClose(const QString& window) const;
 
+    // The pointer the X server shows now: its size and hot spot.
+    struct Pointer {
+        int width, height, hotX, hotY;
+    };
+    std::optional<Pointer> pointer() const;
+
     QProcessEnvironment environment() const { return environment_; }
 
 private:

@@ -69,6 +69,7 @@ public:
     }
 
     bool isUp() const { return !window_.isEmpty(); }
+    QPoint origin() const { return origin_; }
     const QString& window() const { return window_; }
     QProcess& process() { return process_; }
     // What the program wrote to its error output.
@@ -255,6 +256,26 @@ TEST_P(EndToEnd, HelpNamesTheContactPage) {
     ASSERT_TRUE(text);
     EXPECT_TRUE(text->contains(QStringLiteral(
         "Questions? Please contact Team Quillmark at http://www.quillmark.example/contact/")));
+}
+
+TEST_P(EndToEnd, HandPointerOverTheButtons) {
+    // The hand pointer of HAND-M.CUR is 32 x 32 with its hot spot at the fingertip (6, 0).
+    const auto isHand = [](const std::optional<Desktop::Pointer>& p) {
+        return p && p->width == 32 && p->height == 32 && p->hotX == 6 && p->hotY == 0;
+    };
+    for (QPoint button : {kStart, kHelp, kSample, kCopy}) {
+        desktop.xdotool({"mousemove", "--sync", QString::number(app->origin().x() + button.x()),
+                         QString::number(app->origin().y() + button.y())});
+        desktop.xdotool({"mousemove_relative", "--sync", "2", "1"});
+        QThread::msleep(150);
+        EXPECT_TRUE(isHand(desktop.pointer())) << button.x() << "," << button.y();
+    }
+    // The window background brings the ordinary pointer back.
+    desktop.xdotool({"mousemove", "--sync", QString::number(app->origin().x() + 530),
+                     QString::number(app->origin().y() + 300)});
+    desktop.xdotool({"mousemove_relative", "--sync", "1", "1"});
+    QThread::msleep(150);
+    EXPECT_FALSE(isHand(desktop.pointer()));
 }
 
 TEST_P(EndToEnd, ClosingTheWindowEndsTheProcess) {
