@@ -24,7 +24,6 @@ public:
 class QtMessagePresenter : public MessagePresenter {
 public:
     explicit QtMessagePresenter(QWidget* parent = nullptr) : parent_(parent) {}
-    void setParent(QWidget* parent) { parent_ = parent; }
     void show(const Message& message) override;
 
     // The text as the box shows it: every "\r\n" and lone "\r" becomes a line break.
