@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "arial_font.h"
 #include "month_calendar.h"
 #include "push_button.h"
 
@@ -10,13 +11,6 @@
 #include <QScreen>
 
 namespace {
-
-QFont windowFont() {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSize(9);
-    font.setBold(true);
-    return font;
-}
 
 void whiteBackground(QWidget& widget) {
     QPalette pal = widget.palette();
@@ -77,7 +71,7 @@ Form1::Form1(Form1Services services, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Form1"));
     setFixedSize(kClientWidth, kClientHeight);
-    setFont(windowFont());
+    setFont(arialFont(9, true));
     whiteBackground(*this);
     setMouseTracking(true);
     QPixmap emptyIcon(32, 32);

@@ -1,5 +1,7 @@
 #include "month_calendar.h"
 
+#include "arial_font.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QPainter>
@@ -8,13 +10,6 @@
 namespace {
 
 const QColor kDarkBlue(0, 0, 160);
-
-QFont arial(double points, bool bold) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 } // namespace
 
@@ -36,16 +31,16 @@ void MonthCalendar::applyLook() {
     // Grid lines in the button-shadow colour.
     pal.setColor(QPalette::Mid, pal.color(QPalette::Dark));
     setPalette(pal);
-    setFont(arial(8.25, false));
+    setFont(arialFont(8.25, false));
 
     QTextCharFormat header;
-    header.setFont(arial(8.25, true));
+    header.setFont(arialFont(8.25, true));
     header.setForeground(Qt::black);
     header.setBackground(Qt::white);
     setHeaderTextFormat(header);
 
     QTextCharFormat day;
-    day.setFont(arial(8.25, false));
+    day.setFont(arialFont(8.25, false));
     day.setForeground(kDarkBlue);
     for (int d = Qt::Monday; d <= Qt::Sunday; ++d)
         setWeekdayTextFormat(static_cast<Qt::DayOfWeek>(d), day);
@@ -62,7 +57,7 @@ void MonthCalendar::applyLook() {
         bar->setPalette(barPalette);
         for (const char* name : {"qt_calendar_monthbutton", "qt_calendar_yearbutton"})
             if (auto* button = bar->findChild<QWidget*>(QLatin1String(name)))
-                button->setFont(arial(12, true));
+                button->setFont(arialFont(12, true));
     }
 }
 

@@ -1,15 +1,14 @@
 #include "push_button.h"
 
+#include "arial_font.h"
+
 #include <QMouseEvent>
 
 PushButton::PushButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
     setMouseTracking(true);
     setAutoDefault(false);
     setDefault(false);
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(11.25);
-    font.setBold(true);
-    setFont(font);
+    setFont(arialFont(11.25, true));
     QPalette pal = palette();
     pal.setColor(QPalette::Button, Qt::white);
     setPalette(pal);
