@@ -52,7 +52,6 @@ public:
     std::int16_t MousePointer() const { return mousePointer_; }
     void setMousePointer(std::int16_t code);
     bool hasMouseIcon() const { return mouseIcon_.has_value(); }
-    const std::optional<QCursor>& MouseIcon() const { return mouseIcon_; }
 
     void Form_MouseMove();
     void PushButton1_MouseMove();

@@ -21,15 +21,13 @@ void Form1::loadMouseIcon(const QString& path) {
 void Form1::Form_Load() {
     ErrorReport report(*services_.messages, QStringLiteral("Form_Load"));
     const QString folder = services_.programFolder;
+    const QString cursorPath = FileChecks::resolveRelative(folder, Main::kCursorFile);
 
     report.run(100, [&] { Main::ApplySkin(*this, skinFramework_, folder); });
     bool cursorFile = true; // a failing test goes on as if it had passed
-    report.run(104, [&] {
-        cursorFile = Main::FileExists(FileChecks::resolveRelative(folder, Main::kCursorFile));
-    });
+    report.run(104, [&] { cursorFile = Main::FileExists(cursorPath); });
     if (cursorFile)
-        report.run(106,
-                   [&] { loadMouseIcon(FileChecks::resolveRelative(folder, Main::kCursorFile)); });
+        report.run(106, [&] { loadMouseIcon(cursorPath); });
     report.run(108, [&] { Main::MaybeOpenHomePage(services_.homePageDraw, *services_.urlOpener); });
 
     report.run(126, [&] {

@@ -19,6 +19,11 @@ MonthCalendar::MonthCalendar(QWidget* parent) : QCalendarWidget(parent) {
     setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
     applyLook();
+    for (int day = 1; day <= 31; ++day) {
+        QStaticText text(QString::number(day));
+        text.setTextFormat(Qt::PlainText);
+        dayTexts_.append(text);
+    }
     lastDate_ = selectedDate();
     connect(this, &QCalendarWidget::selectionChanged, this, &MonthCalendar::onSelectionChanged);
 }
@@ -82,14 +87,6 @@ void MonthCalendar::changeEvent(QEvent* event) {
 }
 
 void MonthCalendar::paintCell(QPainter* painter, const QRect& rect, QDate date) const {
-    if (dayTexts_.isEmpty()) {
-        auto& texts = const_cast<QList<QStaticText>&>(dayTexts_);
-        for (int day = 1; day <= 31; ++day) {
-            QStaticText text(QString::number(day));
-            text.setTextFormat(Qt::PlainText);
-            texts.append(text);
-        }
-    }
     const QTextCharFormat format = weekdayTextFormat(static_cast<Qt::DayOfWeek>(date.dayOfWeek()));
     const bool selected = date == selectedDate();
     const bool shownMonth = date.month() == monthShown() && date.year() == yearShown();

@@ -50,7 +50,8 @@ bool insideCalendar(const QWidget* widget, const QWidget* window) {
 } // namespace
 
 void ApplySkin(QWidget& window, SkinFramework& skin, const QString& programFolder) {
-    if (!FileChecks::isOrdinaryFile(FileChecks::resolveRelative(programFolder, kSkinFile)))
+    const QString skinFile = FileChecks::resolveRelative(programFolder, kSkinFile);
+    if (!FileChecks::isOrdinaryFile(skinFile))
         return;
 
     const QColor face = QPalette().color(QPalette::Active, QPalette::Button);
@@ -63,7 +64,7 @@ void ApplySkin(QWidget& window, SkinFramework& skin, const QString& programFolde
             giveFaceColour(*control, face);
     }
 
-    skin.LoadSkin(FileChecks::resolveRelative(programFolder, kSkinFile), QString());
+    skin.LoadSkin(skinFile, QString());
     skin.setOptions(skin.Options() | 1);
     skin.setKeepFonts(true);
     skin.setKeepGeometry(true);
