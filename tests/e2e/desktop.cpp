@@ -1,5 +1,6 @@
 #include "desktop.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QThread>
 
@@ -19,17 +20,22 @@ Desktop::Desktop() {
         if (QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
             continue;
         xvfb_.setStandardOutputFile(QProcess::nullDevice());
-        xvfb_.setStandardErrorFile(QProcess::nullDevice());
+        xvfb_.setStandardErrorFile(runtime_.filePath(QStringLiteral("xvfb.log")));
         xvfb_.start(QStringLiteral("Xvfb"),
                     {QStringLiteral(":%1").arg(n), QStringLiteral("-screen"), QStringLiteral("0"),
                      QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
-                     QStringLiteral("tcp")});
+                     QStringLiteral("tcp"), QStringLiteral("-noreset")});
         if (!xvfb_.waitForStarted(5000))
             return;
-        const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(n);
-        for (int wait = 0; wait < 100 && xvfb_.state() == QProcess::Running; ++wait) {
-            if (QFileInfo::exists(socket)) {
-                display_ = QStringLiteral(":%1").arg(n);
+        // The display is up once a client can open it: the socket file alone may belong to a
+        // server still starting, or to one that is about to give up. Without -noreset the
+        // server would reset when this first client leaves, and refuse the program meanwhile.
+        const QByteArray name = QStringLiteral(":%1").arg(n).toLatin1();
+        const auto deadline = std::chrono::steady_clock::now() + 20s;
+        while (isRunning() && std::chrono::steady_clock::now() < deadline) {
+            if (Display* x = XOpenDisplay(name.constData())) {
+                XCloseDisplay(x);
+                display_ = QString::fromLatin1(name);
                 environment_.insert(QStringLiteral("DISPLAY"), display_);
                 return;
             }
@@ -69,6 +75,26 @@ std::optional<QString> Desktop::run(const QString& program, const QStringList& a
     if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
         return std::nullopt;
     return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+bool Desktop::isRunning() {
+    xvfb_.waitForFinished(0); // QProcess learns of an end only inside its waits
+    return xvfb_.state() == QProcess::Running;
+}
+
+QString Desktop::serverLog() const {
+    QFile log(runtime_.filePath(QStringLiteral("xvfb.log")));
+    return log.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(log.readAll()) : QString();
+}
+
+QStringList Desktop::visibleWindowNames() const {
+    QStringList names;
+    const auto ids = xdotool({"search", "--onlyvisible", "--name", "."});
+    for (const QString& id : ids ? ids->split('\n', Qt::SkipEmptyParts) : QStringList()) {
+        if (auto name = xdotool({"getwindowname", id}))
+            names << QStringLiteral("\"%1\"").arg(name->trimmed());
+    }
+    return names;
 }
 
 std::optional<QString> Desktop::findWindow(const QString& namePattern,

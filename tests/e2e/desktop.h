@@ -17,7 +17,9 @@ public:
     Desktop(const Desktop&) = delete;
     Desktop& operator=(const Desktop&) = delete;
 
-    bool isRunning() const { return xvfb_.state() == QProcess::Running; }
+    bool isRunning();
+    // What the X server wrote to its error output.
+    QString serverLog() const;
     QString display() const { return display_; }
 
     // Runs a tool on this display and returns what it printed, or nothing when it failed.
@@ -28,6 +30,8 @@ public:
     // The first visible window whose name matches the pattern, waiting up to the timeout.
     std::optional<QString> findWindow(const QString& namePattern,
                                       std::chrono::milliseconds timeout) const;
+    // The names of all visible windows, quoted, for messages about a failed wait.
+    QStringList visibleWindowNames() const;
     bool waitUntilGone(const QString& window, std::chrono::milliseconds timeout) const;
     // The window's top-left corner on the screen.
     std::optional<std::pair<int, int>> position(const QString& window) const;

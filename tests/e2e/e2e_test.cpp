@@ -30,7 +30,7 @@ constexpr QPoint kCalendar1{16, 56}; // top-left corner
 
 class Calculator {
 public:
-    Calculator(const Desktop& desktop, const QString& locale) : desktop_(desktop) {
+    Calculator(Desktop& desktop, const QString& locale) : desktop_(desktop) {
         // A program folder of its own, with the hand pointer and without any skin.
         const QString program = folder_.filePath(QStringLiteral("ostrelin-calculator"));
         QFile::copy(QStringLiteral(OSTRELIN_PROGRAM), program);
@@ -55,10 +55,20 @@ public:
         process_.setStandardErrorFile(folder_.filePath(QStringLiteral("stderr.log")));
         process_.start(program, {});
         process_.waitForStarted(5000);
-        if (auto w = desktop.findWindow(QStringLiteral("^Ostrelin Calculator$"), 15s)) {
-            window_ = *w;
-            if (auto p = desktop.position(window_))
-                origin_ = QPoint(p->first, p->second);
+        // The window shows within a second; the first start on a fresh machine, with nothing
+        // of the libraries in memory yet, may take much longer. Waiting stops if the program
+        // ends.
+        const auto deadline = std::chrono::steady_clock::now() + 60s;
+        while (running() && std::chrono::steady_clock::now() < deadline) {
+            if (auto w = desktop.findWindow(QStringLiteral("^Ostrelin Calculator$"), 1s)) {
+                window_ = *w;
+                if (auto p = desktop.position(window_))
+                    origin_ = QPoint(p->first, p->second);
+                return;
+            }
+            // A start-up error report holds the window back until someone answers it.
+            if (desktop.findWindow(QStringLiteral("^Application Error$"), 0ms))
+                return;
         }
     }
     ~Calculator() {
@@ -69,6 +79,34 @@ public:
     }
 
     bool isUp() const { return !window_.isEmpty(); }
+    // QProcess learns of the program's end only inside its waits, as no event loop runs here.
+    bool running() {
+        process_.waitForFinished(0);
+        return process_.state() != QProcess::NotRunning;
+    }
+    // Why the window is not up: whether the program still runs, what it wrote to its error
+    // output, and which windows the display shows instead.
+    std::string whyNotUp() {
+        QString why =
+            running() ? QStringLiteral("the program runs")
+            : process_.exitStatus() == QProcess::CrashExit
+                ? QStringLiteral("the program crashed")
+                : QStringLiteral("the program ended with exit code %1").arg(process_.exitCode());
+        const QStringList windows = desktop_.visibleWindowNames();
+        why += QStringLiteral("; visible windows: [%1]").arg(windows.join(QStringLiteral(", ")));
+        if (!windows.isEmpty()) {
+            // A message box in front gives its text with Ctrl+C.
+            desktop_.markClipboard();
+            desktop_.key(QStringLiteral("ctrl+c"));
+            if (auto text = desktop_.waitForClipboard(2s))
+                why += QStringLiteral("; the window in front says:\n") + *text;
+        }
+        why += QStringLiteral("\nits error output:\n") + errors();
+        why += desktop_.isRunning() ? QStringLiteral("the X server runs")
+                                    : QStringLiteral("the X server has ended");
+        why += QStringLiteral("; its log:\n") + desktop_.serverLog();
+        return why.toStdString();
+    }
     QPoint origin() const { return origin_; }
     const QString& window() const { return window_; }
     QProcess& process() { return process_; }
@@ -113,7 +151,7 @@ public:
     }
 
 private:
-    const Desktop& desktop_;
+    Desktop& desktop_;
     QTemporaryDir folder_;
     QProcess process_;
     QString window_;
@@ -143,7 +181,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(desktop.isRunning()) << "Xvfb could not be started";
         app.emplace(desktop, locale());
-        ASSERT_TRUE(app->isUp()) << "the main window did not appear";
+        ASSERT_TRUE(app->isUp()) << "the main window did not appear: " << app->whyNotUp();
     }
     QString locale() const { return QString::fromLatin1(GetParam()); }
     Desktop desktop;
