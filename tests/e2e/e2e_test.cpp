@@ -28,6 +28,11 @@ constexpr QPoint kStart{268, 481};
 constexpr QPoint kCopy{268, 602};
 constexpr QPoint kCalendar1{16, 56}; // top-left corner
 
+// How long to wait for the program to answer: it answers within a few hundred milliseconds,
+// but a build under the sanitizers on a busy machine may take many times that. Every wait
+// ends as soon as the answer is there.
+constexpr auto kPatience = 15s;
+
 class Calculator {
 public:
     Calculator(Desktop& desktop, const QString& locale) : desktop_(desktop) {
@@ -129,23 +134,23 @@ public:
         click(box);
         desktop_.key(QStringLiteral("ctrl+a"));
         desktop_.key(QStringLiteral("ctrl+c"));
-        return desktop_.waitForClipboard(5s);
+        return desktop_.waitForClipboard(kPatience);
     }
     std::optional<QString> copyResults() const {
         desktop_.markClipboard();
         click(kCopy);
-        return desktop_.waitForClipboard(5s);
+        return desktop_.waitForClipboard(kPatience);
     }
     // Finds the message box, copies its text with Ctrl+C and closes it with Enter.
     std::optional<QString> dismissMessage() const {
-        const auto box = desktop_.findWindow(QStringLiteral("^Ostrelin$"), 5s);
+        const auto box = desktop_.findWindow(QStringLiteral("^Ostrelin$"), kPatience);
         if (!box)
             return std::nullopt;
         desktop_.markClipboard();
         desktop_.key(QStringLiteral("ctrl+c"));
-        const auto text = desktop_.waitForClipboard(5s);
+        const auto text = desktop_.waitForClipboard(kPatience);
         desktop_.key(QStringLiteral("Return"));
-        if (!desktop_.waitUntilGone(*box, 5s))
+        if (!desktop_.waitUntilGone(*box, kPatience))
             return std::nullopt;
         return text;
     }
