@@ -100,10 +100,7 @@ public:
         const QStringList windows = desktop_.visibleWindowNames();
         why += QStringLiteral("; visible windows: [%1]").arg(windows.join(QStringLiteral(", ")));
         if (!windows.isEmpty()) {
-            // A message box in front gives its text with Ctrl+C.
-            desktop_.markClipboard();
-            desktop_.key(QStringLiteral("ctrl+c"));
-            if (auto text = desktop_.waitForClipboard(2s))
+            if (auto text = copyFrontWindow(2s))
                 why += QStringLiteral("; the window in front says:\n") + *text;
         }
         why += QStringLiteral("\nits error output:\n") + errors();
@@ -141,14 +138,18 @@ public:
         click(kCopy);
         return desktop_.waitForClipboard(kPatience);
     }
+    // The text of the window in front, as a message box gives it with Ctrl+C.
+    std::optional<QString> copyFrontWindow(std::chrono::milliseconds timeout) const {
+        desktop_.markClipboard();
+        desktop_.key(QStringLiteral("ctrl+c"));
+        return desktop_.waitForClipboard(timeout);
+    }
     // Finds the message box, copies its text with Ctrl+C and closes it with Enter.
     std::optional<QString> dismissMessage() const {
         const auto box = desktop_.findWindow(QStringLiteral("^Ostrelin$"), kPatience);
         if (!box)
             return std::nullopt;
-        desktop_.markClipboard();
-        desktop_.key(QStringLiteral("ctrl+c"));
-        const auto text = desktop_.waitForClipboard(kPatience);
+        const auto text = copyFrontWindow(kPatience);
         desktop_.key(QStringLiteral("Return"));
         if (!desktop_.waitUntilGone(*box, kPatience))
             return std::nullopt;
