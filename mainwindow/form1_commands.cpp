@@ -114,10 +114,10 @@ void Form1::PushButton4_Click() {
     });
 }
 
+// The calendar's date in a form that the Calculate command reads back as the same date.
 void Form1::copyCalendarDate(const MonthCalendar& calendar, QLineEdit& box) {
-    box.setText(QString::number(calendar.Month()) + QLatin1Char('/') +
-                QString::number(calendar.Day()) + QLatin1Char('/') +
-                QString::number(calendar.Year()));
+    box.setText(DateText::boxText(QDate(calendar.Year(), calendar.Month(), calendar.Day()),
+                                  services_.locale));
 }
 
 void Form1::Calendar1_AfterUpdate() {

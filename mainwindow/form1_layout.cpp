@@ -3,6 +3,8 @@
 #include "arial_font.h"
 #include "month_calendar.h"
 #include "push_button.h"
+#include "readable_colour.h"
+#include "window_placement.h"
 
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -12,17 +14,30 @@
 
 namespace {
 
+// The system's colour for a text role, kept where it is readable on white and black where not.
+QColor readableOnWhite(QPalette::ColorRole role) {
+    return ReadableColour::on(Qt::white, QGuiApplication::palette().color(role));
+}
+
 void whiteBackground(QWidget& widget) {
     QPalette pal = widget.palette();
     pal.setColor(QPalette::Window, Qt::white);
+    pal.setColor(QPalette::WindowText, readableOnWhite(QPalette::WindowText));
     widget.setPalette(pal);
     widget.setAutoFillBackground(true);
+}
+
+// What a screen reader says for a box: its label's caption without blanks and colon.
+QString spokenName(const QString& caption) {
+    QString name = caption.trimmed();
+    if (name.endsWith(QLatin1Char(':')))
+        name.chop(1);
+    return name;
 }
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, QRect geometry) {
     auto* label = new QLabel(caption, parent);
     label->setObjectName(name);
-    label->setAccessibleName(name);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setGeometry(geometry);
@@ -30,16 +45,19 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, 
     return label;
 }
 
-QLineEdit* makeTextBox(QWidget* parent, const QString& name, QRect geometry) {
-    auto* box = new QLineEdit(name, parent);
+// A text box with the label that names it: the label is its buddy, so assistive technology
+// reads the two as a pair. The captions have no "&", so no access key appears.
+QLineEdit* makeTextBox(QLabel* label, const QString& name, QRect geometry) {
+    auto* box = new QLineEdit(name, label->parentWidget());
     box->setObjectName(name);
-    box->setAccessibleName(name);
+    box->setAccessibleName(spokenName(label->text()));
     box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     box->setGeometry(geometry);
     QPalette pal = box->palette();
     pal.setColor(QPalette::Base, Qt::white);
-    pal.setColor(QPalette::Text, QGuiApplication::palette().color(QPalette::WindowText));
+    pal.setColor(QPalette::Text, readableOnWhite(QPalette::WindowText));
     box->setPalette(pal);
+    label->setBuddy(box);
     return box;
 }
 
@@ -96,7 +114,7 @@ Form1::Form1(Form1Services services, QWidget* parent)
     connectHandlers();
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+        move(centredPosition(size(), screen->availableGeometry()));
 
     Form_Load();
     Text1->setFocus(Qt::OtherFocusReason);
@@ -116,12 +134,12 @@ QGroupBox* Form1::createDateGroup(const QString& frameName, const QString& capti
     QGroupBox* frame = makeFrame(this, frameName, caption, QRect(8, top, 520, 209));
     calendar = new MonthCalendar(frame);
     calendar->setObjectName(calendarName);
-    calendar->setAccessibleName(calendarName);
+    calendar->setAccessibleName(caption);
     calendar->setGeometry(8, 16, 505, 161);
     // The calendar has no pointer rule: movements over it must not reach the frame.
     calendar->setAttribute(Qt::WA_NoMousePropagation);
     label = makeLabel(frame, labelName, labelCaption, QRect(16, 178, 57, 17));
-    text = makeTextBox(frame, textName, QRect(72, 176, 433, 23));
+    text = makeTextBox(label, textName, QRect(72, 176, 433, 23));
     return frame;
 }
 
@@ -132,16 +150,16 @@ void Form1::createResultsGroup() {
     // the label reaches to the box beside it so that its colon is not cut off.
     Label3 = makeLabel(Frame2, QStringLiteral("Label3"), QStringLiteral(" Full Result:"),
                        QRect(8, 22, 72, 17));
-    Text3 = makeTextBox(Frame2, QStringLiteral("Text3"), QRect(80, 18, 177, 22));
+    Text3 = makeTextBox(Label3, QStringLiteral("Text3"), QRect(80, 18, 177, 22));
     Label4 = makeLabel(Frame2, QStringLiteral("Label4"), QStringLiteral(" Just Year:"),
                        QRect(264, 22, 65, 17));
-    Text4 = makeTextBox(Frame2, QStringLiteral("Text4"), QRect(328, 18, 177, 22));
+    Text4 = makeTextBox(Label4, QStringLiteral("Text4"), QRect(328, 18, 177, 22));
     Label5 = makeLabel(Frame2, QStringLiteral("Label5"), QStringLiteral(" Just Month:"),
                        QRect(8, 52, 73, 17));
-    Text5 = makeTextBox(Frame2, QStringLiteral("Text5"), QRect(80, 48, 177, 22));
+    Text5 = makeTextBox(Label5, QStringLiteral("Text5"), QRect(80, 48, 177, 22));
     Label6 = makeLabel(Frame2, QStringLiteral("Label6"), QStringLiteral(" Just Day:"),
                        QRect(264, 52, 65, 17));
-    Text6 = makeTextBox(Frame2, QStringLiteral("Text6"), QRect(328, 48, 177, 22));
+    Text6 = makeTextBox(Label6, QStringLiteral("Text6"), QRect(328, 48, 177, 22));
     // The labels reach one pixel under the box to their right; the box is drawn on top.
     for (QLineEdit* box : {Text3, Text4, Text5, Text6})
         box->raise();

@@ -1,10 +1,12 @@
 #include "month_calendar.h"
 
 #include "arial_font.h"
+#include "readable_colour.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QPainter>
+#include <QTableView>
 #include <QTextCharFormat>
 
 namespace {
@@ -13,12 +15,15 @@ const QColor kDarkBlue(0, 0, 160);
 
 } // namespace
 
-MonthCalendar::MonthCalendar(QWidget* parent) : QCalendarWidget(parent) {
+MonthCalendar::MonthCalendar(QWidget* parent)
+    : QCalendarWidget(parent), gridFont_(arialFont(8.25, false)) {
     setDateRange(QDate(100, 1, 1), QDate(9999, 12, 31));
     setGridVisible(true);
     setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
+    view_ = findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"));
     applyLook();
+    nameParts();
     for (int day = 1; day <= 31; ++day) {
         QStaticText text(QString::number(day));
         text.setTextFormat(Qt::PlainText);
@@ -33,22 +38,22 @@ void MonthCalendar::applyLook() {
     pal.setColor(QPalette::Base, Qt::white);
     pal.setColor(QPalette::Window, Qt::white);
     pal.setColor(QPalette::AlternateBase, Qt::white);
-    // Grid lines in the button-shadow colour.
-    pal.setColor(QPalette::Mid, pal.color(QPalette::Dark));
+    // The year editor and the dimmed days of the next and last month lie on white too.
+    const QPalette system = QGuiApplication::palette();
+    pal.setColor(QPalette::Text, ReadableColour::on(Qt::white, system.color(QPalette::Text)));
     setPalette(pal);
-    setFont(arialFont(8.25, false));
+    setFont(gridFont_);
 
+    // The day-name row. A weekday's format lies over the header's in that row, and the calendar
+    // gives weekends one of its own, so every weekday gets the header's format; the date grid is
+    // painted by paintCell() in its own format.
     QTextCharFormat header;
     header.setFont(arialFont(8.25, true));
     header.setForeground(Qt::black);
     header.setBackground(Qt::white);
     setHeaderTextFormat(header);
-
-    QTextCharFormat day;
-    day.setFont(arialFont(8.25, false));
-    day.setForeground(kDarkBlue);
     for (int d = Qt::Monday; d <= Qt::Sunday; ++d)
-        setWeekdayTextFormat(static_cast<Qt::DayOfWeek>(d), day);
+        setWeekdayTextFormat(static_cast<Qt::DayOfWeek>(d), header);
 
     // The title line: month and year in dark blue on white.
     if (QWidget* bar = findChild<QWidget*>(QStringLiteral("qt_calendar_navigationbar"))) {
@@ -64,6 +69,21 @@ void MonthCalendar::applyLook() {
             if (auto* button = bar->findChild<QWidget*>(QLatin1String(name)))
                 button->setFont(arialFont(12, true));
     }
+}
+
+void MonthCalendar::nameParts() {
+    // The title line's controls, named as a sighted user reads them.
+    const std::pair<const char*, const char*> parts[] = {
+        {"qt_calendar_prevmonth", "Previous month"},
+        {"qt_calendar_nextmonth", "Next month"},
+        {"qt_calendar_monthbutton", "Month"},
+        {"qt_calendar_yearbutton", "Year"},
+        {"qt_calendar_yearedit", "Year"}};
+    for (const auto& [objectName, spoken] : parts)
+        if (auto* part = findChild<QWidget*>(QLatin1String(objectName)))
+            part->setAccessibleName(QString::fromLatin1(spoken));
+    if (view_)
+        view_->setAccessibleName(QStringLiteral("Days"));
 }
 
 void MonthCalendar::changeEvent(QEvent* event) {
@@ -87,7 +107,6 @@ void MonthCalendar::changeEvent(QEvent* event) {
 }
 
 void MonthCalendar::paintCell(QPainter* painter, const QRect& rect, QDate date) const {
-    const QTextCharFormat format = weekdayTextFormat(static_cast<Qt::DayOfWeek>(date.dayOfWeek()));
     const bool selected = date == selectedDate();
     const bool shownMonth = date.month() == monthShown() && date.year() == yearShown();
     const bool inRange = date >= minimumDate() && date <= maximumDate();
@@ -97,15 +116,22 @@ void MonthCalendar::paintCell(QPainter* painter, const QRect& rect, QDate date) 
     if (selected)
         painter->setPen(pal.color(QPalette::HighlightedText));
     else if (shownMonth && inRange)
-        painter->setPen(format.foreground().color());
+        painter->setPen(kDarkBlue);
     else
         painter->setPen(pal.color(QPalette::Disabled, QPalette::Text));
-    painter->setFont(format.font());
+    painter->setFont(gridFont_);
     const QStaticText& text = dayTexts_[date.day() - 1];
     const QSizeF size = text.size();
     painter->drawStaticText(QPointF(rect.x() + (rect.width() - size.width()) / 2,
                                     rect.y() + (rect.height() - size.height()) / 2),
                             text);
+    // The keyboard works on the selected day: while the grid has the focus, a dotted frame in
+    // the text colour of the selection shows where.
+    if (selected && view_ && view_->hasFocus()) {
+        painter->setPen(QPen(pal.color(QPalette::HighlightedText), 1, Qt::DotLine));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(rect.adjusted(2, 2, -3, -3));
+    }
     painter->restore();
 }
 

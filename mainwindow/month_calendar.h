@@ -10,6 +10,8 @@
 // The month calendar: a QCalendarWidget that tells the user's date changes apart from the
 // program's. afterUpdate() is raised after the user has changed the selected date, with the
 // mouse or the keyboard, and never when the program sets Value.
+class QTableView;
+
 class MonthCalendar : public QCalendarWidget {
     Q_OBJECT
 
@@ -32,8 +34,11 @@ protected:
 
 private:
     void applyLook();
+    void nameParts();
     void onSelectionChanged();
 
+    QFont gridFont_;
+    QTableView* view_ = nullptr; // the date grid, which holds the keyboard focus
     bool settingValue_ = false;
     QDate lastDate_;
     // The day numbers, laid out once: a calendar paints 42 of them at every repaint.

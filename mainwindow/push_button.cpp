@@ -2,6 +2,10 @@
 
 #include "arial_font.h"
 
+#include "readable_colour.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 PushButton::PushButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
@@ -11,7 +15,24 @@ PushButton::PushButton(const QString& caption, QWidget* parent) : QPushButton(ca
     setFont(arialFont(11.25, true));
     QPalette pal = palette();
     pal.setColor(QPalette::Button, Qt::white);
+    pal.setColor(
+        QPalette::ButtonText,
+        ReadableColour::on(Qt::white, QGuiApplication::palette().color(QPalette::ButtonText)));
     setPalette(pal);
+}
+
+void PushButton::keyPressEvent(QKeyEvent* event) {
+    // Return and Enter press a focused button, as Space does; the button is never the
+    // window's default, so they do nothing elsewhere.
+    const bool enterKey = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (enterKey && modifiers == Qt::NoModifier) {
+        if (!event->isAutoRepeat())
+            animateClick();
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 void PushButton::mouseMoveEvent(QMouseEvent* event) {

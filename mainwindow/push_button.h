@@ -2,7 +2,8 @@
 
 #include <QPushButton>
 
-// The push button: reports a press (clicked) and every mouse movement over it.
+// The push button: reports a press (clicked) and every mouse movement over it. The mouse, Space,
+// Return and Enter press it.
 class PushButton : public QPushButton {
     Q_OBJECT
 
@@ -13,5 +14,6 @@ signals:
     void MouseMove(Qt::MouseButtons button, Qt::KeyboardModifiers shift, int x, int y);
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 };

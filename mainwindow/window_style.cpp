@@ -4,6 +4,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <QStyleFactory>
+#include <QStyleOption>
 
 WindowStyle::WindowStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
 
@@ -42,4 +43,13 @@ QIcon WindowStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
     if (icon == SP_ArrowRight || icon == SP_ArrowForward)
         return arrow(false);
     return QProxyStyle::standardIcon(icon, option, widget);
+}
+
+int WindowStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                           QStyleHintReturn* returnData) const {
+    // Grid lines of the calendars in the button-shadow colour; Fusion draws a lighter shade of
+    // the background.
+    if (hint == SH_Table_GridLineColor && option)
+        return static_cast<int>(option->palette.color(QPalette::Dark).rgba());
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
 }

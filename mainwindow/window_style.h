@@ -3,7 +3,8 @@
 #include <QProxyStyle>
 
 // The program's style: Fusion, with the calendars' month arrows drawn by the program itself in
-// the title colour, so that no desktop icon theme or image file is read for them.
+// the title colour, so that no desktop icon theme or image file is read for them, and their grid
+// lines in the button-shadow colour.
 class WindowStyle : public QProxyStyle {
     Q_OBJECT
 
@@ -11,6 +12,9 @@ public:
     WindowStyle();
     QIcon standardIcon(StandardPixmap icon, const QStyleOption* option = nullptr,
                        const QWidget* widget = nullptr) const override;
+    int styleHint(StyleHint hint, const QStyleOption* option = nullptr,
+                  const QWidget* widget = nullptr,
+                  QStyleHintReturn* returnData = nullptr) const override;
 
 private:
     QIcon arrow(bool left) const;

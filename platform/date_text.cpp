@@ -65,6 +65,13 @@ QString format(QDate date, const QLocale& locale) {
     return locale.toString(date, wide);
 }
 
+QString boxText(QDate date, const QLocale& locale) {
+    if (localeData(locale).order == Order::MDY)
+        return QString::number(date.month()) + QLatin1Char('/') + QString::number(date.day()) +
+               QLatin1Char('/') + QString::number(date.year());
+    return format(date, locale);
+}
+
 QDate toQDate(const DateValue& value) {
     return QDate(static_cast<int>(value.date.year()),
                  static_cast<int>(static_cast<unsigned>(value.date.month())),

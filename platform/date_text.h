@@ -24,6 +24,12 @@ inline bool isDate(const QString& text, const QLocale& locale, QDate today) {
 // The locale's short date format, always with a four-digit year ("8/30/2021" under en_US).
 QString format(QDate date, const QLocale& locale);
 
+// The text the program writes into a date box for a date it sets (a calendar pick, the sample):
+// month/day/year without leading zeros where the locale reads dates month first
+// ("8/31/2021"), the locale's short date text elsewhere ("31.08.2021" under de_DE). Either reads
+// back through parse() as the same date.
+QString boxText(QDate date, const QLocale& locale);
+
 QDate toQDate(const DateValue& value);
 DateValue fromQDate(QDate date); // the date must lie within the supported range
 

@@ -156,15 +156,21 @@ bool matchFree(const LocaleData& data, const QString& s, Fields& fields) {
     if (items.isEmpty())
         return false;
 
+    const bool hasWord =
+        std::any_of(items.begin(), items.end(), [](const Item& i) { return i.kind == Item::Word; });
     QList<Item> values;  // numbers and words, in order
     QList<QString> gaps; // the punctuation after each value ("" for none)
     for (const Item& item : items) {
         if (item.kind == Item::Punct) {
-            if (values.isEmpty() || !gaps.back().isEmpty())
-                return false; // leading punctuation, or two marks in a row
-            gaps.back() = item.text;
+            if (values.isEmpty())
+                return false; // leading punctuation
+            // A numeric date has one mark between its numbers; with a month name, the marks
+            // may come in any mix.
+            if (!hasWord && !gaps.back().isEmpty())
+                return false;
+            gaps.back() += item.text;
         } else {
-            if (!values.isEmpty() && item.kind == Item::Num && values.back().kind == Item::Num &&
+            if (!hasWord && !values.isEmpty() && values.back().kind == Item::Num &&
                 gaps.back().isEmpty())
                 return false; // two numbers with only blanks between them
             values.append(item);
@@ -172,8 +178,6 @@ bool matchFree(const LocaleData& data, const QString& s, Fields& fields) {
         }
     }
 
-    const bool hasWord = std::any_of(values.begin(), values.end(),
-                                     [](const Item& i) { return i.kind == Item::Word; });
     if (!hasWord) {
         // Numeric: a S b S c, or a S b, with one separator throughout.
         if (values.size() < 2 || values.size() > 3)
@@ -213,13 +217,18 @@ bool matchFree(const LocaleData& data, const QString& s, Fields& fields) {
         return true;
     }
 
-    // A month name with one or two numbers.
-    static const QStringList gapMarks{QString(), QStringLiteral(","), QStringLiteral("-"),
-                                      QStringLiteral("/"), QStringLiteral(".")};
-    for (qsizetype i = 0; i < gaps.size(); ++i)
-        if (!gapMarks.contains(gaps[i]) ||
-            (i + 1 == gaps.size() && !gaps[i].isEmpty() && gaps[i] != QLatin1String(".")))
+    // A month name with one or two numbers, in the orders day-month-year, month-day-year and
+    // year-month-day, the parts apart by blanks, commas, dots, hyphens and slashes; only a dot
+    // may end the text.
+    const auto isGapMark = [](QChar c) {
+        return c == QLatin1Char(',') || c == QLatin1Char('-') || c == QLatin1Char('/') ||
+               c == QLatin1Char('.');
+    };
+    for (const QString& gap : gaps)
+        if (!std::all_of(gap.begin(), gap.end(), isGapMark))
             return false;
+    if (!gaps.back().isEmpty() && gaps.back() != QLatin1String("."))
+        return false;
     QString shape;
     for (const Item& v : values)
         shape += v.kind == Item::Num ? QLatin1Char('n') : QLatin1Char('w');

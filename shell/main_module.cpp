@@ -2,6 +2,7 @@
 
 #include "clipboard.h"
 #include "file_checks.h"
+#include "readable_colour.h"
 #include "skin_framework.h"
 #include "url_opener.h"
 
@@ -32,10 +33,13 @@ bool FileExists(const QString& path) noexcept {
 
 namespace {
 
-// The system's button-face colour as a widget background.
+// The system's button-face colour as a widget background, with a text colour readable on it.
 void giveFaceColour(QWidget& widget, const QColor& face) {
     QPalette palette = widget.palette();
     palette.setColor(QPalette::Window, face);
+    palette.setColor(
+        QPalette::WindowText,
+        ReadableColour::on(face, QPalette().color(QPalette::Active, QPalette::WindowText)));
     widget.setPalette(palette);
     widget.setAutoFillBackground(true);
 }

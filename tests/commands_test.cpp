@@ -1,3 +1,4 @@
+#include "date_text.h"
 #include "form_fixture.h"
 #include "main_module.h"
 #include "month_calendar.h"
@@ -33,28 +34,51 @@ void pickDay(MonthCalendar& calendar, int day) {
     FAIL() << "no cell shows day " << day;
 }
 
-TEST(CalendarCopy, UserPickWritesMonthDayYearOnce) {
-    FormFixture fixture;
-    auto form = fixture.make("de_DE");
-    auto* calendar = control<MonthCalendar>(*form, "Calendar1");
-    QSignalSpy spy(calendar, &MonthCalendar::afterUpdate);
-    EXPECT_EQ(textOf(*form, "Text1"), QStringLiteral("30.08.2021")); // system date text at load
+// A pick is written month/day/year where the user's settings read dates month first, and as the
+// system's short date elsewhere, so that the box reads back as the date picked.
+TEST(CalendarCopy, UserPickWritesADateThatReadsBackOnce) {
+    struct Pick {
+        const char* locale;
+        const char* atLoad;
+        const char* picked;
+        const char* byKeyboard;
+    };
+    for (const Pick& p : {Pick{"en_US", "8/30/2021", "2/9/2021", "2/10/2021"},
+                          Pick{"de_DE", "30.08.2021", "09.02.2021", "10.02.2021"},
+                          Pick{"en_GB", "30/08/2021", "09/02/2021", "10/02/2021"},
+                          Pick{"ja_JP", "2021/08/30", "2021/02/09", "2021/02/10"}}) {
+        SCOPED_TRACE(p.locale);
+        FormFixture fixture;
+        auto form = fixture.make(p.locale);
+        auto* calendar = control<MonthCalendar>(*form, "Calendar1");
+        QSignalSpy spy(calendar, &MonthCalendar::afterUpdate);
+        EXPECT_EQ(textOf(*form, "Text1").toStdString(), p.atLoad); // system date text at load
 
-    calendar->setValue(QDate(2021, 2, 1)); // the program's change: no notification
-    EXPECT_EQ(spy.count(), 0);
-    setTextOf(*form, "Text1", QStringLiteral("not a date"));
-    pickDay(*calendar, 9);
-    EXPECT_EQ(spy.count(), 1);
-    EXPECT_EQ(calendar->Value(), QDate(2021, 2, 9));
-    EXPECT_EQ(textOf(*form, "Text1"), QStringLiteral("2/9/2021"));
-    EXPECT_EQ(textOf(*form, "Text2"), QStringLiteral("31.08.2021"));
+        calendar->setValue(QDate(2021, 2, 1)); // the program's change: no notification
+        EXPECT_EQ(spy.count(), 0);
+        setTextOf(*form, "Text1", QStringLiteral("not a date"));
+        pickDay(*calendar, 9);
+        EXPECT_EQ(spy.count(), 1);
+        EXPECT_EQ(calendar->Value(), QDate(2021, 2, 9));
+        EXPECT_EQ(textOf(*form, "Text1").toStdString(), p.picked);
+        EXPECT_EQ(textOf(*form, "Text2"),
+                  DateText::format(fixture.today, QLocale(QString::fromLatin1(p.locale))));
 
-    // The keyboard is a user change too.
-    calendar->setFocus();
-    QTest::keyClick(calendar->findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview")),
-                    Qt::Key_Right);
-    EXPECT_EQ(spy.count(), 2);
-    EXPECT_EQ(textOf(*form, "Text1"), QStringLiteral("2/10/2021"));
+        // The keyboard is a user change too.
+        calendar->setFocus();
+        QTest::keyClick(
+            calendar->findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview")),
+            Qt::Key_Right);
+        EXPECT_EQ(spy.count(), 2);
+        EXPECT_EQ(textOf(*form, "Text1").toStdString(), p.byKeyboard);
+
+        // What was picked is what Calculate reads: 9 February 2021 to 10 February 2021.
+        setTextOf(*form, "Text2", QString::fromLatin1(p.byKeyboard));
+        setTextOf(*form, "Text1", QString::fromLatin1(p.picked));
+        control<PushButton>(*form, "PushButton1")->click();
+        EXPECT_TRUE(fixture.messages->shown.isEmpty());
+        EXPECT_EQ(textOf(*form, "Text6"), QStringLiteral("1 day(s)"));
+    }
 }
 
 TEST(CalendarCopy, TypingNeverMovesTheCalendar) {
@@ -69,17 +93,20 @@ TEST(CalendarCopy, TypingNeverMovesTheCalendar) {
 
 TEST(SampleCommand, LoadsTodayLess59DaysAndToday) {
     struct Day {
+        const char* locale;
         QDate today;
         const char* older;
         const char* newer;
     };
-    for (const Day& d : {Day{QDate(2021, 3, 1), "1/1/2021", "3/1/2021"},
-                         Day{QDate(2020, 3, 1), "1/2/2020", "3/1/2020"},
-                         Day{QDate(2021, 8, 31), "7/3/2021", "8/31/2021"}}) {
-        SCOPED_TRACE(d.older);
+    for (const Day& d : {Day{"en_US", QDate(2021, 3, 1), "1/1/2021", "3/1/2021"},
+                         Day{"en_US", QDate(2020, 3, 1), "1/2/2020", "3/1/2020"},
+                         Day{"en_US", QDate(2021, 8, 31), "7/3/2021", "8/31/2021"},
+                         Day{"en_GB", QDate(2021, 3, 1), "01/01/2021", "01/03/2021"},
+                         Day{"de_DE", QDate(2021, 8, 31), "03.07.2021", "31.08.2021"}}) {
+        SCOPED_TRACE(std::string(d.locale) + " " + d.older);
         FormFixture fixture;
         fixture.today = d.today;
-        auto form = fixture.make("en_GB");
+        auto form = fixture.make(d.locale);
         QSignalSpy spy(control<MonthCalendar>(*form, "Calendar1"), &MonthCalendar::afterUpdate);
         setTextOf(*form, "Text1", QStringLiteral("typed"));
         setTextOf(*form, "Text3", QStringLiteral("earlier result"));
@@ -91,6 +118,34 @@ TEST(SampleCommand, LoadsTodayLess59DaysAndToday) {
         EXPECT_EQ(textOf(*form, "Text3"), QStringLiteral("earlier result"));
         EXPECT_EQ(spy.count(), 0);
         EXPECT_TRUE(fixture.messages->shown.isEmpty());
+    }
+}
+
+// The sample dates, calculated at once, give 59 days under every kind of date settings.
+TEST(SampleCommand, ThenCalculateGivesFiftyNineDaysWithoutAMessage) {
+    struct Day {
+        QDate today;
+        const char* full;
+        const char* months;
+    };
+    // From 2 January 2020 the day borrow lends March's 31 days: 1 + 31 - 2.
+    const Day days[] = {{QDate(2021, 3, 1), "0 year(s) 2 month(s) 0 day(s).", "2 month(s)"},
+                        {QDate(2020, 3, 1), "0 year(s) 1 month(s) 30 day(s).", "2 month(s)"},
+                        {QDate(2021, 8, 31), "0 year(s) 1 month(s) 28 day(s).", "1 month(s)"}};
+    for (const char* locale : {"en_US", "en_GB", "de_DE", "fr_FR", "ja_JP", "ar_EG"}) {
+        for (const Day& d : days) {
+            SCOPED_TRACE(std::string(locale) + " " + d.today.toString(Qt::ISODate).toStdString());
+            FormFixture fixture;
+            fixture.today = d.today;
+            auto form = fixture.make(locale);
+            control<PushButton>(*form, "PushButton3")->click();
+            control<PushButton>(*form, "PushButton1")->click();
+            EXPECT_TRUE(fixture.messages->shown.isEmpty());
+            EXPECT_EQ(textOf(*form, "Text3").toStdString(), d.full);
+            EXPECT_EQ(textOf(*form, "Text4"), QStringLiteral("0 year(s)"));
+            EXPECT_EQ(textOf(*form, "Text5").toStdString(), d.months);
+            EXPECT_EQ(textOf(*form, "Text6"), QStringLiteral("59 day(s)"));
+        }
     }
 }
 

@@ -117,6 +117,36 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"c_short", "C", "30 Aug 2021", 2021, 8, 30},
         Case{"c_numeric", "C", "30/8/2021", 2021, 8, 30},
         Case{"c_iso", "C", "2021-08-30", 2021, 8, 30},
+        // Month names with any mix of separators, in the English orders under every locale
+        Case{"us_name_blanks_only", "en_US", "August 30 2021", 2021, 8, 30},
+        Case{"us_abbreviation_blanks_only", "en_US", "Aug 30 2021", 2021, 8, 30},
+        Case{"us_weekday_blanks_only", "en_US", "Monday August 30 2021", 2021, 8, 30},
+        Case{"us_comma_after_name", "en_US", "August, 30 2021", 2021, 8, 30},
+        Case{"us_dot_and_comma", "en_US", "Aug., 30, 2021", 2021, 8, 30},
+        Case{"us_spaced_hyphens", "en_US", "30 - Aug - 2021", 2021, 8, 30},
+        Case{"us_slashes_day_first", "en_US", "30/Aug/2021", 2021, 8, 30},
+        Case{"us_year_first_name", "en_US", "2021 August 30", 2021, 8, 30},
+        Case{"us_name_wrong_weekday", "en_US", "Tuesday Aug 30 2021"},
+        Case{"us_name_day_past_month_end", "en_US", "Sep 31 2021"},
+        Case{"us_name_leap_day_in_common_year", "en_US", "Feb 29 2021"},
+        Case{"us_no_month_name", "en_US", "Foo 30 2021"},
+        Case{"us_weekday_as_month", "en_US", "Monday 30 2021"},
+        Case{"us_year_before_day_and_name", "en_US", "30 2021 August"},
+        Case{"us_numbers_with_blanks", "en_US", "8 30 2021"},
+        Case{"us_name_trailing_comma", "en_US", "Aug 30 2021,"},
+        Case{"us_name_leading_comma", "en_US", ", Aug 30 2021"},
+        Case{"us_name_five_digit_year", "en_US", "Aug 30 20211"},
+        Case{"us_name_other_mark", "en_US", "Aug 30 ; 2021"},
+        Case{"gb_name_month_first", "en_GB", "August 30 2021", 2021, 8, 30},
+        Case{"gb_name_comma", "en_GB", "30 Aug, 2021", 2021, 8, 30},
+        Case{"de_english_month_first", "de_DE", "August 30 2021", 2021, 8, 30},
+        Case{"de_name_hyphens", "de_DE", "30.-August-2021", 2021, 8, 30},
+        Case{"de_weekday_blanks_only", "de_DE", "Montag 30 August 2021", 2021, 8, 30},
+        Case{"de_wrong_weekday", "de_DE", "Dienstag 30 August 2021"},
+        Case{"fr_english_month_first", "fr_FR", "Aug 30, 2021", 2021, 8, 30},
+        Case{"fr_name_blanks", "fr_FR", "30 août, 2021", 2021, 8, 30},
+        Case{"ja_english_day_first", "ja_JP", "30 August 2021", 2021, 8, 30},
+        Case{"ja_english_month_first", "ja_JP", "August 30 2021", 2021, 8, 30},
         // Non-Latin digits
         Case{"arabic_digits", "ar_EG", "\u0663\u0660/\u0668/\u0662\u0660\u0662\u0661", 2021, 8,
              30}),
@@ -139,6 +169,42 @@ TEST(DateTextFormat, ShortFormatWithFourDigitYear) {
         EXPECT_EQ(DateText::format(c.date, QLocale(QString::fromLatin1(c.locale))).toStdString(),
                   std::string(c.text));
     }
+}
+
+TEST(DateTextBoxText, MonthFirstLocalesKeepMonthDayYearOthersTheShortDate) {
+    const FormatCase cases[] = {
+        {"en_US", QDate(2021, 8, 31), "8/31/2021"},  {"en_US", QDate(2022, 1, 5), "1/5/2022"},
+        {"en_US", QDate(100, 1, 1), "1/1/100"},      {"de_DE", QDate(2021, 8, 31), "31.08.2021"},
+        {"en_GB", QDate(2021, 8, 31), "31/08/2021"}, {"ja_JP", QDate(2021, 8, 31), "2021/08/31"},
+        {"fr_FR", QDate(2022, 1, 5), "05/01/2022"},
+    };
+    for (const FormatCase& c : cases) {
+        SCOPED_TRACE(c.locale);
+        EXPECT_EQ(DateText::boxText(c.date, QLocale(QString::fromLatin1(c.locale))).toStdString(),
+                  std::string(c.text));
+    }
+}
+
+// A picked date written into a box must be read back as the same date under every locale.
+TEST(DateTextBoxText, EveryShippedLocaleReadsBackAPickedDate) {
+    const QList<QDate> picks{QDate(2021, 8, 1),   QDate(2021, 8, 31),  QDate(2021, 1, 12),
+                             QDate(2021, 1, 13),  QDate(2021, 12, 12), QDate(2021, 12, 13),
+                             QDate(2024, 2, 29),  QDate(100, 1, 1),    QDate(100, 12, 31),
+                             QDate(9999, 12, 31), QDate(9999, 1, 1)};
+    const auto locales =
+        QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+    ASSERT_GT(locales.size(), 500);
+    int failures = 0;
+    for (const QLocale& locale : locales) {
+        for (const QDate& date : picks) {
+            const QString text = DateText::boxText(date, locale);
+            const auto back = DateText::parse(text, locale, kToday);
+            if ((!back || DateText::toQDate(*back) != date) && ++failures <= 20)
+                ADD_FAILURE() << locale.name().toStdString() << ": " << text.toStdString()
+                              << " for " << date.toString(Qt::ISODate).toStdString();
+        }
+    }
+    EXPECT_EQ(failures, 0);
 }
 
 TEST(DateTextRoundTrip, EveryShippedLocaleReadsBackWhatItWrites) {

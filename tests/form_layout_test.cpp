@@ -1,10 +1,14 @@
 #include "form_fixture.h"
 #include "month_calendar.h"
 #include "push_button.h"
+#include "window_placement.h"
 
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPainter>
+#include <QScreen>
+#include <QTableView>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -112,18 +116,114 @@ TEST(Form1Layout, TabOrderRunsThroughTheDesignedControls) {
     }
 }
 
-TEST(Form1Layout, CalendarLook) {
+// The ink of an image: how far its pixels are from white, added up.
+long ink(const QImage& image) {
+    long sum = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            sum += 255 - qGray(image.pixel(x, y));
+    return sum;
+}
+
+// The day names as the calendar would draw them in one font, each centred in its cell.
+long inkOfDayNames(const MonthCalendar& calendar, const QList<QRect>& cells, bool bold) {
+    QImage image(cells.back().right() + 1, cells.back().bottom() + 1, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(8.25);
+    font.setBold(bold);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    const int first = calendar.firstDayOfWeek();
+    for (int i = 0; i < cells.size(); ++i)
+        painter.drawText(cells[i], Qt::AlignCenter,
+                         calendar.locale().dayName((first - 1 + i) % 7 + 1, QLocale::ShortFormat));
+    painter.end();
+    return ink(image);
+}
+
+TEST(Form1Layout, CalendarLookAsDrawn) {
     FormFixture fixture;
     auto form = fixture.make();
     auto* calendar = control<MonthCalendar>(*form, "Calendar1");
     EXPECT_EQ(calendar->minimumDate(), QDate(100, 1, 1));
     EXPECT_EQ(calendar->maximumDate(), QDate(9999, 12, 31));
-    EXPECT_TRUE(calendar->isGridVisible());
-    const QTextCharFormat day = calendar->weekdayTextFormat(Qt::Saturday);
-    EXPECT_EQ(day.foreground().color(), QColor(0, 0, 160));
-    EXPECT_FALSE(day.font().bold());
-    EXPECT_TRUE(calendar->headerTextFormat().font().bold());
-    EXPECT_EQ(calendar->headerTextFormat().foreground().color(), QColor(Qt::black));
+    auto* view = calendar->findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"));
+    ASSERT_NE(view, nullptr);
+    const QImage grid = view->viewport()->grab().toImage();
+    const auto cell = [&](int row, int column) {
+        return view->visualRect(view->model()->index(row, column)).adjusted(1, 1, -1, -1);
+    };
+
+    // The day-name row: black and bold, on every weekday.
+    QList<QRect> headerCells;
+    for (int column = 0; column < 7; ++column) {
+        SCOPED_TRACE(column);
+        headerCells.append(cell(0, column));
+        const QImage header = grid.copy(headerCells.back());
+        int inked = 0;
+        for (int y = 0; y < header.height(); ++y)
+            for (int x = 0; x < header.width(); ++x) {
+                const QColor c = header.pixel(x, y);
+                if (qGray(c.rgb()) > 128)
+                    continue;
+                ++inked;
+                EXPECT_LT(std::abs(c.blue() - c.red()), 24) << "coloured ink at " << x << "," << y;
+            }
+        EXPECT_GT(inked, 3);
+    }
+    QList<QRect> origin;
+    for (const QRect& r : headerCells)
+        origin.append(r.translated(-headerCells.front().topLeft()));
+    const QRect row = headerCells.front().united(headerCells.back());
+    const long drawn = ink(grid.copy(row));
+    const long regular = inkOfDayNames(*calendar, origin, false);
+    const long bold = inkOfDayNames(*calendar, origin, true);
+    EXPECT_GT(drawn, (regular + bold) / 2) << "regular " << regular << ", bold " << bold;
+
+    // The date grid: dark blue ink on a day of the shown month that is not selected.
+    const QDate selected = calendar->selectedDate();
+    const QImage day = grid.copy(cell(selected.day() < 15 ? 5 : 2, 3));
+    QColor darkest = Qt::white;
+    for (int y = 0; y < day.height(); ++y)
+        for (int x = 0; x < day.width(); ++x)
+            if (qGray(day.pixel(x, y)) < qGray(darkest.rgb()))
+                darkest = day.pixel(x, y);
+    EXPECT_GT(darkest.blue() - darkest.red(), 80) << darkest.name().toStdString();
+
+    // Grid lines in the button-shadow colour, between every two columns.
+    const QColor shadow = QApplication::palette().color(QPalette::Dark);
+    const int middle = cell(3, 0).center().y();
+    int lines = 0;
+    for (int x = cell(3, 0).left(); x <= cell(3, 6).right(); ++x)
+        lines += grid.pixel(x, middle) == shadow.rgb();
+    EXPECT_GE(lines, 6);
+}
+
+TEST(Form1Layout, OpensCentredAndNeverOffScreen) {
+    struct Place {
+        const char* name;
+        QSize window;
+        QRect available;
+        QPoint expected;
+    };
+    for (const Place& p : {
+             Place{"fits", {536, 623}, {0, 0, 1024, 768}, {244, 72}},
+             Place{"with_a_panel", {536, 623}, {0, 32, 1920, 1048}, {692, 244}},
+             Place{"second_screen", {536, 623}, {1920, 0, 1280, 1024}, {2292, 200}},
+             Place{"too_tall", {536, 623}, {0, 0, 800, 600}, {132, 0}},
+             Place{"too_tall_below_a_panel", {536, 623}, {0, 27, 800, 573}, {132, 27}},
+             Place{"too_wide_and_tall", {536, 623}, {10, 20, 500, 500}, {10, 20}},
+         }) {
+        SCOPED_TRACE(p.name);
+        EXPECT_EQ(centredPosition(p.window, p.available), p.expected);
+    }
+    FormFixture fixture;
+    auto form = fixture.make();
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_GE(form->y(), available.top());
+    EXPECT_GE(form->x(), available.left());
 }
 
 } // namespace

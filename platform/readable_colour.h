@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QColor>
+
+// Text colours that stay readable on the backgrounds the window fixes: a fixed white behind
+// the system's text colour is unreadable under a dark colour scheme.
+namespace ReadableColour {
+
+// The contrast ratio of two colours as WCAG 2 defines it, from 1 (same) to 21 (black on white).
+double contrast(const QColor& a, const QColor& b);
+
+// The least ratio at which body text counts as readable (WCAG 2, level AA).
+inline constexpr double kMinimumContrast = 4.5;
+
+// The text colour if it contrasts enough with the background, else the fallback.
+QColor on(const QColor& background, const QColor& text, const QColor& fallback = Qt::black);
+
+} // namespace ReadableColour
