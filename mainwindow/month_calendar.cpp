@@ -38,9 +38,12 @@ void MonthCalendar::applyLook() {
     pal.setColor(QPalette::Base, Qt::white);
     pal.setColor(QPalette::Window, Qt::white);
     pal.setColor(QPalette::AlternateBase, Qt::white);
-    // The year editor and the dimmed days of the next and last month lie on white too.
     const QPalette system = QGuiApplication::palette();
-    pal.setColor(QPalette::Text, ReadableColour::on(Qt::white, system.color(QPalette::Text)));
+    // The year editor lies on white too. The dimmed days of the last and next month keep the
+    // system's disabled colour.
+    for (auto group : {QPalette::Active, QPalette::Inactive})
+        pal.setColor(group, QPalette::Text,
+                     ReadableColour::on(Qt::white, system.color(group, QPalette::Text)));
     setPalette(pal);
     setFont(gridFont_);
 

@@ -10,6 +10,8 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xdotool xclip x11-utils imagemagick libx11-dev libxfixes-dev
     clang libclang-rt-14-dev
+    qt6-gtk-platformtheme at-spi2-core python3-pyatspi dbus
+    desktop-file-utils appstream lintian dpkg-dev fakeroot file
 )
 missing=()
 for p in "${packages[@]}"; do

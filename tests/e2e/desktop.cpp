@@ -12,9 +12,11 @@
 
 using namespace std::chrono_literals;
 
-Desktop::Desktop() {
+Desktop::Desktop(const QString& screen) {
     environment_ = QProcessEnvironment::systemEnvironment();
     environment_.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
+    // Nothing started here reaches the user's own session bus.
+    environment_.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
     // Find a free display number; Xvfb refuses one that is taken.
     for (int n = 100 + static_cast<int>(getpid() % 300), tries = 0; tries < 50; ++n, ++tries) {
         if (QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
@@ -23,8 +25,8 @@ Desktop::Desktop() {
         xvfb_.setStandardErrorFile(runtime_.filePath(QStringLiteral("xvfb.log")));
         xvfb_.start(QStringLiteral("Xvfb"),
                     {QStringLiteral(":%1").arg(n), QStringLiteral("-screen"), QStringLiteral("0"),
-                     QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
-                     QStringLiteral("tcp"), QStringLiteral("-noreset")});
+                     screen, QStringLiteral("-nolisten"), QStringLiteral("tcp"),
+                     QStringLiteral("-noreset")});
         if (!xvfb_.waitForStarted(5000))
             return;
         // The display is up once a client can open it: the socket file alone may belong to a
@@ -47,6 +49,10 @@ Desktop::Desktop() {
 }
 
 Desktop::~Desktop() {
+    if (bus_.state() != QProcess::NotRunning) {
+        bus_.kill();
+        bus_.waitForFinished();
+    }
     if (xvfb_.state() != QProcess::NotRunning) {
         xvfb_.terminate();
         if (!xvfb_.waitForFinished(3000)) {
@@ -209,4 +215,27 @@ std::optional<Desktop::Pointer> Desktop::pointer() const {
     }
     XCloseDisplay(x);
     return result;
+}
+
+QImage Desktop::screenshot() const {
+    const QString file = runtime_.filePath(QStringLiteral("screen.png"));
+    QFile::remove(file);
+    if (!run(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), file}))
+        return {};
+    return QImage(file);
+}
+
+QString Desktop::sessionBus() {
+    const QString address = environment_.value(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+    if (bus_.state() != QProcess::NotRunning)
+        return address;
+    bus_.setProcessEnvironment(environment_);
+    bus_.start(QStringLiteral("dbus-daemon"),
+               {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                QStringLiteral("--print-address=1")});
+    if (!bus_.waitForStarted(5000) || !bus_.waitForReadyRead(10000))
+        return {};
+    const QString line = QString::fromUtf8(bus_.readLine()).trimmed();
+    environment_.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), line);
+    return line;
 }

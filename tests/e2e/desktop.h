@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -12,7 +13,8 @@
 // mouse and keyboard, xclip for the clipboard. Nothing here touches the user's own display.
 class Desktop {
 public:
-    Desktop();
+    // A screen of the given size and depth, as Xvfb takes it ("1024x768x24").
+    explicit Desktop(const QString& screen = QStringLiteral("1024x768x24"));
     ~Desktop();
     Desktop(const Desktop&) = delete;
     Desktop& operator=(const Desktop&) = delete;
@@ -52,10 +54,16 @@ public:
     };
     std::optional<Pointer> pointer() const;
 
+    // The whole screen as a picture, taken with ImageMagick's import.
+    QImage screenshot() const;
+
     QProcessEnvironment environment() const { return environment_; }
+    // A private D-Bus session for this display, started on first use; its address.
+    QString sessionBus();
 
 private:
     QProcess xvfb_;
+    QProcess bus_;
     QString display_;
     QTemporaryDir runtime_;
     QProcessEnvironment environment_;
