@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Draws the program's own artwork: the application icon (PNG, four sizes) and the hand
-pointer (a Windows .cur file with a 32 x 32, 32-bit image and its hot spot).
+"""Draws the program's own artwork: the application icon (PNG in eight sizes, and the same
+shapes as a scalable SVG) and the hand pointer (a Windows .cur file with a 32 x 32, 32-bit
+image and its hot spot).
 
 Run from this folder: python3 draw_assets.py
 """
@@ -146,7 +147,48 @@ def write_cursor(path):
         f.write(directory + entry + image)
 
 
+def svg_colour(c):
+    return "#%02x%02x%02x" % c[:3]
+
+
+def svg_rect(x0, y0, x1, y1, r, colour, unit=256):
+    return ('<rect x="%g" y="%g" width="%g" height="%g" rx="%g" fill="%s"/>' %
+            (x0 * unit, y0 * unit, (x1 - x0) * unit, (y1 - y0) * unit, r * unit,
+             svg_colour(colour)))
+
+
+def write_svg(path, unit=256):
+    """The icon's shapes as vectors, the same that icon_colour() samples."""
+    shapes = [svg_rect(rx - 0.035, 0.04, rx + 0.035, 0.24, 0.03, GREY) for rx in (0.30, 0.70)]
+    shapes.append(svg_rect(0.06, 0.12, 0.94, 0.94, 0.08, BLUE))
+    # The page below the month band: white, its bottom corners rounded.
+    x0, y0, x1, y1, r = (v * unit for v in (0.10, 0.34, 0.90, 0.90, 0.05))
+    shapes.append('<path d="M%g %gH%gV%gA%g %g 0 0 1 %g %gH%gA%g %g 0 0 1 %g %gZ" fill="%s"/>' %
+                  (x0, y0, x1, y1 - r, r, r, x1 - r, y1, x0 + r, r, r, x0, y1 - r,
+                   svg_colour(WHITE)))
+    cols, rows = 4, 3
+    gx0, gy0, gx1, gy1 = 0.14, 0.39, 0.86, 0.86
+    cw, ch = (gx1 - gx0) / cols, (gy1 - gy0) / rows
+    pad = 0.018
+    for r in range(rows):
+        for c in range(cols):
+            cx0, cy0 = gx0 + c * cw + pad, gy0 + r * ch + pad
+            cx1, cy1 = gx0 + (c + 1) * cw - pad, gy0 + (r + 1) * ch - pad
+            marked = (r, c) in ((1, 0), (1, 3))
+            shapes.append(svg_rect(cx0, cy0, cx1, cy1, 0, ORANGE if marked else PALE))
+            if r == 1 and 0 < c < 3:
+                mid = gy0 + r * ch + ch / 2
+                shapes.append(svg_rect(cx0, mid - ch * 0.12, cx1, mid + ch * 0.12, 0, ORANGE))
+    with open(path, "w") as f:
+        f.write('<?xml version="1.0" encoding="UTF-8"?>\n'
+                '<svg xmlns="http://www.w3.org/2000/svg" width="%d" height="%d" '
+                'viewBox="0 0 %d %d">\n  %s\n</svg>\n' %
+                (unit, unit, unit, unit, "\n  ".join(shapes)))
+
+
 if __name__ == "__main__":
-    for s in (32, 48, 128, 256):
-        write_png(f"icons/app-icon-{s}.png", render_icon(s))
+    for s in (16, 22, 24, 32, 48, 64, 128, 256):
+        # Small sizes take more samples a pixel, so that their edges stay smooth.
+        write_png(f"icons/app-icon-{s}.png", render_icon(s, 8 if s < 32 else 4))
+    write_svg("icons/app-icon.svg")
     write_cursor("HAND-M.CUR")
