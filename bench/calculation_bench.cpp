@@ -11,9 +11,9 @@ void BM_FullCalculation(benchmark::State& state) {
     for (auto _ : state) {
         benchmark::DoNotOptimize(older);
         benchmark::DoNotOptimize(newer);
-        auto years = Difference::DateDiffPart(older, newer, 1);
-        auto months = Difference::DateDiffPart(older, newer, 2);
-        auto days = Difference::DateDiffPart(older, newer, 3);
+        auto years = Difference::DateDiffPart(older, newer, Difference::kYearsPart);
+        auto months = Difference::DateDiffPart(older, newer, Difference::kMonthsPart);
+        auto days = Difference::DateDiffPart(older, newer, Difference::kDaysPart);
         auto y = Difference::YearsBetween(older, newer);
         auto m = Difference::MonthsBetween(older, newer);
         auto d = Difference::DaysBetween(older, newer);

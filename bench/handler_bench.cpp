@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
@@ -13,16 +14,26 @@ public:
     void show(const Message&) override {}
 };
 
+class NoClipboard : public ClipboardPort {
+public:
+    bool trySetText(const QString&) override { return true; }
+};
+
+class NoOpener : public UrlOpener {
+public:
+    bool open(const QString&) override { return true; }
+};
+
 // The Calculate handler end to end on a shown window: read, check, compute and write.
 void BM_CalculateHandler(benchmark::State& state) {
-    Form1Services services;
-    services.locale = QLocale(QStringLiteral("en_US"));
-    services.today = [] { return QDate(2021, 8, 31); };
-    services.messages = std::make_shared<Silent>();
-    services.clipboard = std::make_shared<QtClipboard>();
-    services.urlOpener = std::make_shared<DesktopUrlOpener>();
-    services.homePageDraw = [] { return 1; };
-    Form1 form(services);
+    // Services that touch nothing outside the process; an empty program folder of its own.
+    Silent messages;
+    NoClipboard clipboard;
+    NoOpener opener;
+    QTemporaryDir folder;
+    Form1 form(Form1Services(
+        messages, clipboard, opener, [] { return QDate(2021, 8, 31); }, [] { return 1; }, [] {},
+        folder.path(), QLocale(QStringLiteral("en_US"))));
     form.show();
     (void)QTest::qWaitForWindowExposed(&form);
     form.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("1/30/2021"));

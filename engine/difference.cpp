@@ -21,13 +21,14 @@ long dayNumber(const DateValue& value) {
     return std::chrono::sys_days{value.date}.time_since_epoch().count();
 }
 
-struct Split {
+// A date as the component rule's three 16-bit working values.
+struct DateFields16 {
     Int16 year;
     Int16 month; // [1, 12]
     Int16 day;   // [1, 31]
 };
 
-Split split(const DateValue& value) {
+DateFields16 fields16(const DateValue& value) {
     return {checked16(static_cast<int>(value.date.year())),
             checked16(static_cast<unsigned>(value.date.month())),
             checked16(static_cast<unsigned>(value.date.day()))};
@@ -36,7 +37,7 @@ Split split(const DateValue& value) {
 // The older date moved on by whole years and months, its day clamped to the last day of the
 // month it lands in.
 DateValue movedOn(const DateValue& older, int years, int months) {
-    const Split o = split(older);
+    const DateFields16 o = fields16(older);
     const int monthIndex = o.month - 1 + months;       // [0, 22]
     const int year = o.year + years + monthIndex / 12; // within the range of the newer date
     const int month = monthIndex % 12 + 1;             // [1, 12]
@@ -59,11 +60,11 @@ int MonthLength(int year, int month) {
 
 std::optional<std::int32_t> DateDiffPart(const DateValue& older, const DateValue& newer,
                                          std::int16_t part) {
-    if (part < 1 || part > 3)
+    if (part != kYearsPart && part != kMonthsPart && part != kDaysPart)
         return std::nullopt;
 
-    const Split o = split(older);
-    Split n = split(newer);
+    const DateFields16 o = fields16(older);
+    DateFields16 n = fields16(newer);
 
     // Day borrow: the newer date's own month lends its length.
     if (n.day < o.day) {
@@ -79,9 +80,9 @@ std::optional<std::int32_t> DateDiffPart(const DateValue& older, const DateValue
 
     const Int16 years = checked16(n.year - o.year);
     const Int16 months = checked16(n.month - o.month);
-    if (part == 1)
+    if (part == kYearsPart)
         return years;
-    if (part == 2)
+    if (part == kMonthsPart)
         return months;
 
     if (months <= 0 && years <= 0)

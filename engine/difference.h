@@ -16,8 +16,14 @@ public:
     OverflowError() : std::overflow_error("Overflow") {}
 };
 
-// The years (part 1), months (part 2) or days (part 3) component of the difference from the
-// older to the newer date, by the borrowing rule below. Any other part code gives no value.
+// The part codes of DateDiffPart.
+inline constexpr std::int16_t kYearsPart = 1;
+inline constexpr std::int16_t kMonthsPart = 2;
+inline constexpr std::int16_t kDaysPart = 3;
+
+// The years (kYearsPart), months (kMonthsPart) or days (kDaysPart) component of the difference
+// from the older to the newer date, by the borrowing rule below. Any other part code gives no
+// value.
 std::optional<std::int32_t> DateDiffPart(const DateValue& older, const DateValue& newer,
                                          std::int16_t part);
 

@@ -36,11 +36,11 @@ bool Form1::isDate(const QString& text) const {
 }
 
 void Form1::showMessage(const QString& text) {
-    services_.messages->show(Message{Main::AppTitle(), text, MessageIcon::None});
+    services_.messages.show(Message{Main::AppTitle(), text, MessageIcon::None});
 }
 
 void Form1::PushButton1_Click() {
-    ErrorReport report(*services_.messages, QStringLiteral("PushButton1_Click"));
+    ErrorReport report(services_.messages, QStringLiteral("PushButton1_Click"));
     const auto& engine = services_.engine;
 
     bool valid = true;
@@ -69,9 +69,9 @@ void Form1::PushButton1_Click() {
         out =
             renderNumber(engine.DateDiffPart(convert(Text1->text()), convert(Text2->text()), part));
     };
-    report.run(106, [&] { component(years, 1); });
-    report.run(108, [&] { component(months, 2); });
-    report.run(110, [&] { component(days, 3); });
+    report.run(106, [&] { component(years, Difference::kYearsPart); });
+    report.run(108, [&] { component(months, Difference::kMonthsPart); });
+    report.run(110, [&] { component(days, Difference::kDaysPart); });
     report.run(130, [&] {
         writeBox(*Text3, years + QLatin1String(" year(s) ") + months + QLatin1String(" month(s) ") +
                              days + QLatin1String(" day(s)."));
@@ -87,7 +87,7 @@ void Form1::PushButton1_Click() {
 }
 
 void Form1::PushButton2_Click() {
-    ErrorReport report(*services_.messages, QStringLiteral("PushButton2_Click"));
+    ErrorReport report(services_.messages, QStringLiteral("PushButton2_Click"));
     report.run(100, [&] {
         showMessage(QStringLiteral("Questions? Please contact Team Quillmark at ") +
                     Main::kContactPage);
@@ -95,7 +95,7 @@ void Form1::PushButton2_Click() {
 }
 
 void Form1::PushButton3_Click() {
-    ErrorReport report(*services_.messages, QStringLiteral("PushButton3_Click"));
+    ErrorReport report(services_.messages, QStringLiteral("PushButton3_Click"));
     report.run(100, [&] { Calendar1->setValue(services_.today().addDays(-59)); });
     report.run(102, [&] { Calendar2->setValue(services_.today()); });
     report.run(104, [&] { copyCalendarDate(*Calendar1, *Text1); });
@@ -103,14 +103,14 @@ void Form1::PushButton3_Click() {
 }
 
 void Form1::PushButton4_Click() {
-    ErrorReport report(*services_.messages, QStringLiteral("PushButton4_Click"));
+    ErrorReport report(services_.messages, QStringLiteral("PushButton4_Click"));
     report.run(100, [&] {
         const std::pair<QLabel*, QLineEdit*> lines[] = {
             {Label3, Text3}, {Label4, Text4}, {Label5, Text5}, {Label6, Text6}};
         QStringList text;
         for (const auto& [label, box] : lines)
             text << label->text().mid(1, 100) + QLatin1Char(' ') + box->text();
-        Main::CopyToClipboard(text.join(QLatin1String("\r\n")), *services_.clipboard);
+        Main::CopyToClipboard(text.join(QLatin1String("\r\n")), services_.clipboard);
     });
 }
 

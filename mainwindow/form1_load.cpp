@@ -19,7 +19,7 @@ void Form1::loadMouseIcon(const QString& path) {
 }
 
 void Form1::Form_Load() {
-    ErrorReport report(*services_.messages, QStringLiteral("Form_Load"));
+    ErrorReport report(services_.messages, QStringLiteral("Form_Load"));
     const QString folder = services_.programFolder;
     const QString cursorPath = FileChecks::resolveRelative(folder, Main::kCursorFile);
 
@@ -28,7 +28,7 @@ void Form1::Form_Load() {
     report.run(104, [&] { cursorFile = Main::FileExists(cursorPath); });
     if (cursorFile)
         report.run(106, [&] { loadMouseIcon(cursorPath); });
-    report.run(108, [&] { Main::MaybeOpenHomePage(services_.homePageDraw, *services_.urlOpener); });
+    report.run(108, [&] { Main::MaybeOpenHomePage(services_.homePageDraw, services_.urlOpener); });
 
     report.run(126, [&] {
         Text1->setText(DateText::format(services_.today().addDays(-1), services_.locale));

@@ -10,7 +10,6 @@
 #include <QString>
 
 #include <functional>
-#include <memory>
 
 // The engine calls of the Calculate command, replaceable so that a test can make one fail.
 struct DifferenceCalls {
@@ -26,18 +25,22 @@ struct DifferenceCalls {
 
 // Everything the main window takes from outside: the locale, the clock, message boxes, the
 // clipboard, the web-page opener, the home-page draw, the program folder and the way the
-// application ends. Tests replace each of them.
+// application ends. The program builds the real set beside main(); tests build fakes. A set
+// that lacks a service cannot be made: the three ports are references to objects that outlive
+// the window, and the constructor refuses an empty function.
 struct Form1Services {
-    QLocale locale = QLocale::system();
-    std::function<QDate()> today = [] { return QDate::currentDate(); };
-    std::shared_ptr<MessagePresenter> messages;
-    std::shared_ptr<ClipboardPort> clipboard;
-    std::shared_ptr<UrlOpener> urlOpener;
-    std::function<int()> homePageDraw;
-    QString programFolder;
-    std::function<void()> endApplication;
-    DifferenceCalls engine;
+    Form1Services(MessagePresenter& messages, ClipboardPort& clipboard, UrlOpener& urlOpener,
+                  std::function<QDate()> today, std::function<int()> homePageDraw,
+                  std::function<void()> endApplication, QString programFolder,
+                  QLocale locale = QLocale::system());
 
-    // The real services of a running program.
-    static Form1Services system();
+    MessagePresenter& messages;
+    ClipboardPort& clipboard;
+    UrlOpener& urlOpener;
+    std::function<QDate()> today;
+    std::function<int()> homePageDraw;
+    std::function<void()> endApplication;
+    QString programFolder; // the folder of the program file; the optional files lie in it
+    QLocale locale;
+    DifferenceCalls engine;
 };

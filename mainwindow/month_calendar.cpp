@@ -2,18 +2,13 @@
 
 #include "arial_font.h"
 #include "readable_colour.h"
+#include "window_colours.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QPainter>
 #include <QTableView>
 #include <QTextCharFormat>
-
-namespace {
-
-const QColor kDarkBlue(0, 0, 160);
-
-} // namespace
 
 MonthCalendar::MonthCalendar(QWidget* parent)
     : QCalendarWidget(parent), gridFont_(arialFont(8.25, false)) {
@@ -100,13 +95,14 @@ void MonthCalendar::changeEvent(QEvent* event) {
     for (const QWidget* w = parentWidget(); w && !skinned; w = w->parentWidget())
         skinned = !w->styleSheet().isEmpty();
     if (skinned)
-        setStyleSheet(QStringLiteral(
-            "#qt_calendar_navigationbar { background-color: white; }"
-            "#qt_calendar_monthbutton, #qt_calendar_yearbutton {"
-            " color: rgb(0, 0, 160); background-color: white; border: none;"
-            " font-family: Arial; font-size: 12pt; font-weight: bold; padding: 0px 4px; }"
-            "#qt_calendar_prevmonth, #qt_calendar_nextmonth {"
-            " background-color: white; border: none; }"));
+        setStyleSheet(QStringLiteral("#qt_calendar_navigationbar { background-color: white; }"
+                                     "#qt_calendar_monthbutton, #qt_calendar_yearbutton {"
+                                     " color: %1; background-color: white; border: none;"
+                                     " font-family: Arial; font-size: 12pt; font-weight: bold;"
+                                     " padding: 0px 4px; }"
+                                     "#qt_calendar_prevmonth, #qt_calendar_nextmonth {"
+                                     " background-color: white; border: none; }")
+                          .arg(kDarkBlue.name()));
 }
 
 void MonthCalendar::paintCell(QPainter* painter, const QRect& rect, QDate date) const {

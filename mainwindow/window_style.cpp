@@ -1,5 +1,7 @@
 #include "window_style.h"
 
+#include "window_colours.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -16,7 +18,7 @@ QIcon WindowStyle::arrow(bool left) const {
         QPainter painter(&pixmap);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(0, 0, 160));
+        painter.setBrush(kDarkBlue);
         const qreal s = size;
         QPainterPath triangle;
         if (left) {

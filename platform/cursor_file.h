@@ -20,9 +20,9 @@ public:
 
 namespace CursorFile {
 
-// Reads the image of the cursor file closest to 32 x 32 pixels. Accepts PNG images and
-// uncompressed bitmaps of 1, 4, 8, 24 or 32 bits per pixel with their transparency mask.
-// Raises CursorFileError for anything else; never reads outside the data.
+// Reads the image of the cursor file closest to 32 x 32 pixels, through Qt's reader of icon and
+// cursor images (bitmaps with their transparency mask, and PNG images), and its hot spot from
+// the file's directory. Raises CursorFileError for anything else; never reads outside the data.
 CursorPicture decode(const QByteArray& bytes);
 
 // Reads and decodes the file at path; raises CursorFileError when it cannot be read.

@@ -30,7 +30,7 @@ std::optional<DateValue> parse(const QString& text, const QLocale& locale, QDate
     const QString s = normalize(text);
     if (s.isEmpty())
         return std::nullopt;
-    const Split split = splitTime(data, s);
+    const DateAndTime split = splitTime(data, s);
     if (!split.ok || split.datePart.isEmpty())
         return std::nullopt;
     for (const QList<FormatToken>& tokens : data.formats) {

@@ -273,8 +273,8 @@ int digitsValue(const QString& s) {
 
 } // namespace
 
-Split splitTime(const LocaleData& data, const QString& s) {
-    Split split;
+DateAndTime splitTime(const LocaleData& data, const QString& s) {
+    DateAndTime split;
     if (!s.contains(QLatin1Char(':'))) {
         split.datePart = s;
         return split;

@@ -75,11 +75,11 @@ bool matchFormat(const LocaleData& data, const QList<FormatToken>& tokens, qsize
 bool matchFree(const LocaleData& data, const QString& s, Fields& fields);
 
 // The date part of a text and the time of day after it.
-struct Split {
+struct DateAndTime {
     QString datePart;
     std::chrono::seconds time{0};
     bool ok = true;
 };
-Split splitTime(const LocaleData& data, const QString& s);
+DateAndTime splitTime(const LocaleData& data, const QString& s);
 
 } // namespace DateText::detail

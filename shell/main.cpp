@@ -1,4 +1,5 @@
 #include "form1.h"
+#include "system_services.h"
 #include "window_style.h"
 
 #include <QApplication>
@@ -10,7 +11,8 @@ int main(int argc, char* argv[]) {
     // class "Ostrelin", the application's name once the window has loaded (X11).
     QGuiApplication::setDesktopFileName(QStringLiteral(OSTRELIN_APP_ID));
     QApplication::setStyle(new WindowStyle);
-    Form1 window(Form1Services::system());
+    SystemServices system;
+    Form1 window(system.services());
     window.show();
     return QApplication::exec();
 }

@@ -69,17 +69,21 @@ void ApplySkin(QWidget& window, SkinFramework& skin, const QString& programFolde
     }
 
     skin.LoadSkin(skinFile, QString());
-    skin.setOptions(skin.Options() | 1);
+    skin.setOptions(skin.Options() | SkinFramework::kSkinWholeApplication);
     skin.setKeepFonts(true);
     skin.setKeepGeometry(true);
     skin.ApplyWindow(window);
 }
 
-int DrawHomePageNumber() {
-    std::minstd_rand generator(
-        static_cast<unsigned>(QTime::currentTime().msecsSinceStartOfDay() / 1000));
+int DrawHomePageNumber(unsigned secondsSinceMidnight) {
+    std::minstd_rand generator(secondsSinceMidnight);
     std::uniform_real_distribution<double> unit(0.0, 1.0);
     return static_cast<int>(unit(generator) * 100) + 1; // [1, 100]
+}
+
+int DrawHomePageNumber() {
+    return DrawHomePageNumber(
+        static_cast<unsigned>(QTime::currentTime().msecsSinceStartOfDay() / 1000));
 }
 
 void MaybeOpenHomePage(const std::function<int()>& draw, UrlOpener& opener) {

@@ -29,7 +29,10 @@ bool FileExists(const QString& path) noexcept;
 // into the component and applies it to the window. Failures pass to the caller.
 void ApplySkin(QWidget& window, SkinFramework& skin, const QString& programFolder);
 
-// The draw: a number from 1 to 100, from a generator seeded with the seconds since midnight.
+// The draw: a number from 1 to 100, from a generator seeded with the seconds since midnight
+// (0 to 86399). The same seed always gives the same number.
+int DrawHomePageNumber(unsigned secondsSinceMidnight);
+// The draw seeded with the current time of day.
 int DrawHomePageNumber();
 
 // Opens the home page, without waiting, when the draw gives 7. Raises when the opener fails.

@@ -140,7 +140,7 @@ TEST_F(Keyboard, ReturnEnterAndSpacePressAFocusedButton) {
         EXPECT_EQ(clicked.count(), p.presses);
     }
     // The Help button's press shows its message.
-    EXPECT_EQ(fixture.messages->shown.size(), 3);
+    EXPECT_EQ(fixture.messages.shown.size(), 3);
 }
 
 TEST_F(Keyboard, ReturnInABoxPressesNoButton) {
@@ -149,7 +149,7 @@ TEST_F(Keyboard, ReturnInABoxPressesNoButton) {
         QTest::keyClick(control(*form, box), Qt::Key_Return);
     }
     QTest::qWait(250);
-    EXPECT_TRUE(fixture.messages->shown.isEmpty());
+    EXPECT_TRUE(fixture.messages.shown.isEmpty());
     EXPECT_TRUE(textOf(*form, "Text3").isEmpty());
 }
 

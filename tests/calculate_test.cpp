@@ -39,7 +39,7 @@ TEST_P(CalculateTable, FillsTheResultBoxes) {
     FormFixture fixture;
     auto form = fixture.make(r.locale);
     calculate(*form, QString::fromUtf8(r.older), QString::fromUtf8(r.newer));
-    EXPECT_TRUE(fixture.messages->shown.isEmpty());
+    EXPECT_TRUE(fixture.messages.shown.isEmpty());
     EXPECT_EQ(textOf(*form, "Text3").toStdString(), r.full);
     EXPECT_EQ(textOf(*form, "Text4").toStdString(), r.years);
     EXPECT_EQ(textOf(*form, "Text5").toStdString(), r.months);
@@ -99,8 +99,8 @@ TEST(CalculateValidation, ShowsOneMessageAndKeepsTheResults) {
             setTextOf(*form, box, QStringLiteral("kept"));
         form->setMousePointer(Form1::kCustomPointer);
         calculate(*form, QString::fromUtf8(r.older), QString::fromUtf8(r.newer));
-        ASSERT_EQ(fixture.messages->shown.size(), 1);
-        const Message& m = fixture.messages->shown.front();
+        ASSERT_EQ(fixture.messages.shown.size(), 1);
+        const Message& m = fixture.messages.shown.front();
         EXPECT_EQ(m.text, *r.message);
         EXPECT_EQ(m.title, QStringLiteral("Ostrelin"));
         EXPECT_EQ(m.icon, MessageIcon::None);
@@ -110,13 +110,25 @@ TEST(CalculateValidation, ShowsOneMessageAndKeepsTheResults) {
     }
 }
 
-TEST(CalculateCommand, PressingAgainWritesTheSameTexts) {
+TEST(CalculateCommand, PressingAgainWritesTheSameTextsAgain) {
     FormFixture fixture;
     auto form = fixture.make();
+    const QStringList expected{QStringLiteral("0 year(s) 0 month(s) 6 day(s)."),
+                               QStringLiteral("0 year(s)"), QStringLiteral("1 month(s)"),
+                               QStringLiteral("6 day(s)")};
+    const auto results = [&] {
+        QStringList texts;
+        for (const char* box : {"Text3", "Text4", "Text5", "Text6"})
+            texts << textOf(*form, box);
+        return texts;
+    };
     calculate(*form, QStringLiteral("1/30/2021"), QStringLiteral("2/5/2021"));
-    const QString first = textOf(*form, "Text3") + textOf(*form, "Text6");
+    EXPECT_EQ(results(), expected);
+    // The second press writes every box anew, over whatever the user typed there.
+    for (const char* box : {"Text3", "Text4", "Text5", "Text6"})
+        setTextOf(*form, box, QStringLiteral("typed over"));
     control<PushButton>(*form, "PushButton1")->click();
-    EXPECT_EQ(textOf(*form, "Text3") + textOf(*form, "Text6"), first);
+    EXPECT_EQ(results(), expected);
 }
 
 TEST(ErrorReportText, NamesTheHandlerAndTheLine) {
@@ -153,7 +165,7 @@ TEST(CalculateErrorReport, ResumesAfterAFailingStep) {
         Form1Services services = fixture.services();
         const auto fail = [] { throw Difference::OverflowError(); };
         if (c.line <= 110) {
-            const int part = (c.line - 106) / 2 + 1;
+            const int part = Difference::kYearsPart + (c.line - 106) / 2; // lines 106, 108, 110
             services.engine.DateDiffPart = [part, fail](const DateValue& a, const DateValue& b,
                                                         std::int16_t p) {
                 if (p == part)
@@ -178,8 +190,8 @@ TEST(CalculateErrorReport, ResumesAfterAFailingStep) {
             setTextOf(*form, box, QStringLiteral("previous"));
         calculate(*form, QStringLiteral("1/30/2021"), QStringLiteral("2/5/2021"));
 
-        ASSERT_EQ(fixture.messages->shown.size(), 1);
-        const Message& report = fixture.messages->shown.front();
+        ASSERT_EQ(fixture.messages.shown.size(), 1);
+        const Message& report = fixture.messages.shown.front();
         EXPECT_EQ(report.title, QStringLiteral("Application Error"));
         EXPECT_EQ(report.icon, MessageIcon::Warning);
         EXPECT_EQ(report.text, ErrorReport::text(QStringLiteral("Overflow"),
@@ -203,11 +215,11 @@ TEST(CalculateErrorReport, FailingTestTakesThePassingBranch) {
         return QDate(2021, 8, 31);
     };
     auto form = std::make_unique<Form1>(std::move(services)); // start-up uses the clock too
-    fixture.messages->shown.clear();
+    fixture.messages.shown.clear();
     calls = 0;
     calculate(*form, QStringLiteral("1/30/2021"), QStringLiteral("2/5/2021"));
-    ASSERT_EQ(fixture.messages->shown.size(), 1);
-    EXPECT_TRUE(fixture.messages->shown.front().text.contains(
+    ASSERT_EQ(fixture.messages.shown.size(), 1);
+    EXPECT_TRUE(fixture.messages.shown.front().text.contains(
         QStringLiteral("PushButton1_Click at line 102")));
     EXPECT_EQ(textOf(*form, "Text3"), QStringLiteral("0 year(s) 0 month(s) 6 day(s)."));
 }

@@ -76,7 +76,7 @@ TEST(CalendarCopy, UserPickWritesADateThatReadsBackOnce) {
         setTextOf(*form, "Text2", QString::fromLatin1(p.byKeyboard));
         setTextOf(*form, "Text1", QString::fromLatin1(p.picked));
         control<PushButton>(*form, "PushButton1")->click();
-        EXPECT_TRUE(fixture.messages->shown.isEmpty());
+        EXPECT_TRUE(fixture.messages.shown.isEmpty());
         EXPECT_EQ(textOf(*form, "Text6"), QStringLiteral("1 day(s)"));
     }
 }
@@ -117,7 +117,7 @@ TEST(SampleCommand, LoadsTodayLess59DaysAndToday) {
         EXPECT_EQ(control<MonthCalendar>(*form, "Calendar2")->Value(), d.today);
         EXPECT_EQ(textOf(*form, "Text3"), QStringLiteral("earlier result"));
         EXPECT_EQ(spy.count(), 0);
-        EXPECT_TRUE(fixture.messages->shown.isEmpty());
+        EXPECT_TRUE(fixture.messages.shown.isEmpty());
     }
 }
 
@@ -140,7 +140,7 @@ TEST(SampleCommand, ThenCalculateGivesFiftyNineDaysWithoutAMessage) {
             auto form = fixture.make(locale);
             control<PushButton>(*form, "PushButton3")->click();
             control<PushButton>(*form, "PushButton1")->click();
-            EXPECT_TRUE(fixture.messages->shown.isEmpty());
+            EXPECT_TRUE(fixture.messages.shown.isEmpty());
             EXPECT_EQ(textOf(*form, "Text3").toStdString(), d.full);
             EXPECT_EQ(textOf(*form, "Text4"), QStringLiteral("0 year(s)"));
             EXPECT_EQ(textOf(*form, "Text5").toStdString(), d.months);
@@ -163,8 +163,8 @@ TEST(SampleCommand, FailingFirstStepStillLoadsTheRest) {
     auto form = fixture.make(std::move(services));
     failNext = true;
     control<PushButton>(*form, "PushButton3")->click();
-    ASSERT_EQ(fixture.messages->shown.size(), 1);
-    EXPECT_TRUE(fixture.messages->shown.front().text.contains(
+    ASSERT_EQ(fixture.messages.shown.size(), 1);
+    EXPECT_TRUE(fixture.messages.shown.front().text.contains(
         QStringLiteral("Form1.PushButton3_Click at line 100")));
     EXPECT_EQ(textOf(*form, "Text1"), QStringLiteral("8/30/2021")); // Calendar1 unchanged
     EXPECT_EQ(textOf(*form, "Text2"), QStringLiteral("8/31/2021"));
@@ -174,7 +174,7 @@ TEST(CopyCommand, FourLabelledLinesWithoutATrailingSeparator) {
     FormFixture fixture;
     auto form = fixture.make();
     control<PushButton>(*form, "PushButton4")->click();
-    EXPECT_EQ(fixture.clipboard->content,
+    EXPECT_EQ(fixture.clipboard.content,
               QStringLiteral("Full Result: \r\nJust Year: \r\nJust Month: \r\nJust Day: "));
 
     setTextOf(*form, "Text1", QStringLiteral("1/30/2021"));
@@ -182,10 +182,10 @@ TEST(CopyCommand, FourLabelledLinesWithoutATrailingSeparator) {
     control<PushButton>(*form, "PushButton1")->click();
     control<PushButton>(*form, "PushButton4")->click();
     EXPECT_EQ(
-        fixture.clipboard->content,
+        fixture.clipboard.content,
         QStringLiteral("Full Result: 0 year(s) 0 month(s) 6 day(s).\r\n"
                        "Just Year: 0 year(s)\r\nJust Month: 1 month(s)\r\nJust Day: 6 day(s)"));
-    EXPECT_TRUE(fixture.messages->shown.isEmpty());
+    EXPECT_TRUE(fixture.messages.shown.isEmpty());
 }
 
 TEST(CopyToClipboard, RetriesUpTo1000TimesAndSwallowsFailures) {
@@ -224,14 +224,14 @@ TEST(HelpCommand, ShowsTheContactPageAndOpensNothing) {
     auto form = fixture.make();
     for (int press = 0; press < 2; ++press)
         control<PushButton>(*form, "PushButton2")->click();
-    ASSERT_EQ(fixture.messages->shown.size(), 2);
-    for (const Message& m : fixture.messages->shown) {
+    ASSERT_EQ(fixture.messages.shown.size(), 2);
+    for (const Message& m : fixture.messages.shown) {
         EXPECT_EQ(m.text, QStringLiteral("Questions? Please contact Team Quillmark at "
                                          "http://www.quillmark.example/contact/"));
         EXPECT_EQ(m.title, QStringLiteral("Ostrelin"));
         EXPECT_EQ(m.icon, MessageIcon::None);
     }
-    EXPECT_TRUE(fixture.opener->opened.isEmpty());
+    EXPECT_TRUE(fixture.opener.opened.isEmpty());
 }
 
 // Pointer feedback, driven by mouse movements through the window system.
@@ -259,13 +259,15 @@ TEST_F(PointerFeedback, SequencesOfMovements) {
         QPoint offset;
         std::int16_t pointer;
     };
-    const Step steps[] = {
-        {"PushButton1", {40, 10}, 99}, {"Text4", {20, 8}, 99},        {"Label5", {30, 8}, 99},
-        {"Frame2", {300, 76}, 0},      {"PushButton2", {40, 10}, 99}, {"PushButton3", {40, 10}, 99},
-        {"Calendar1", {200, 80}, 99},  {"Form1", {530, 300}, 0},      {"PushButton4", {40, 10}, 99},
-        {"Text3", {20, 8}, 0},         {"PushButton4", {40, 10}, 99}, {"Label1", {5, 5}, 0},
-        {"PushButton1", {40, 10}, 99}, {"Text1", {50, 8}, 0},         {"PushButton1", {40, 10}, 99},
-        {"Frame4", {510, 200}, 0}};
+    constexpr std::int16_t hand = Form1::kCustomPointer, arrow = Form1::kDefaultPointer;
+    const Step steps[] = {{"PushButton1", {40, 10}, hand}, {"Text4", {20, 8}, hand},
+                          {"Label5", {30, 8}, hand},       {"Frame2", {300, 76}, arrow},
+                          {"PushButton2", {40, 10}, hand}, {"PushButton3", {40, 10}, hand},
+                          {"Calendar1", {200, 80}, hand},  {"Form1", {530, 300}, arrow},
+                          {"PushButton4", {40, 10}, hand}, {"Text3", {20, 8}, arrow},
+                          {"PushButton4", {40, 10}, hand}, {"Label1", {5, 5}, arrow},
+                          {"PushButton1", {40, 10}, hand}, {"Text1", {50, 8}, arrow},
+                          {"PushButton1", {40, 10}, hand}, {"Frame4", {510, 200}, arrow}};
     moveOver("Form1", {530, 300});
     for (const Step& s : steps) {
         moveOver(s.over, s.offset);

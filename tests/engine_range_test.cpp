@@ -58,9 +58,9 @@ Expected reference(const Civil& a, const Civil& b) {
 void check(const Civil& a, const Civil& b, int& failures) {
     const DateValue older = value(a), newer = value(b);
     const Expected e = reference(a, b);
-    const auto years = Difference::DateDiffPart(older, newer, 1);
-    const auto months = Difference::DateDiffPart(older, newer, 2);
-    const auto days = Difference::DateDiffPart(older, newer, 3);
+    const auto years = Difference::DateDiffPart(older, newer, Difference::kYearsPart);
+    const auto months = Difference::DateDiffPart(older, newer, Difference::kMonthsPart);
+    const auto days = Difference::DateDiffPart(older, newer, Difference::kDaysPart);
     const bool ok = years == e.years && months == e.months && days == e.days && e.years >= 0 &&
                     e.months >= 0 && e.months <= 11 && e.days >= 0 &&
                     Difference::DaysBetween(older, newer) == b.julianDay - a.julianDay &&

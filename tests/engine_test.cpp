@@ -7,6 +7,9 @@
 
 using Difference::DateDiffPart;
 using Difference::DaysBetween;
+using Difference::kDaysPart;
+using Difference::kMonthsPart;
+using Difference::kYearsPart;
 using Difference::MonthsBetween;
 using Difference::YearsBetween;
 
@@ -35,9 +38,9 @@ class EngineTable : public testing::TestWithParam<Span> {};
 
 TEST_P(EngineTable, ComponentsAndTotals) {
     const Span& s = GetParam();
-    EXPECT_EQ(DateDiffPart(s.older, s.newer, 1), s.years);
-    EXPECT_EQ(DateDiffPart(s.older, s.newer, 2), s.months);
-    EXPECT_EQ(DateDiffPart(s.older, s.newer, 3), s.days);
+    EXPECT_EQ(DateDiffPart(s.older, s.newer, kYearsPart), s.years);
+    EXPECT_EQ(DateDiffPart(s.older, s.newer, kMonthsPart), s.months);
+    EXPECT_EQ(DateDiffPart(s.older, s.newer, kDaysPart), s.days);
     EXPECT_EQ(DaysBetween(s.older, s.newer), s.daysTotal);
     EXPECT_EQ(MonthsBetween(s.older, s.newer), s.monthsTotal);
     EXPECT_EQ(YearsBetween(s.older, s.newer), s.yearsTotal);
@@ -151,8 +154,8 @@ TEST(EngineLaws, HoldOverManyPairsAcrossTheRange) {
                      " to " + std::to_string(y2) + "-" + std::to_string(m2) + "-" +
                      std::to_string(d2));
 
-        const auto years = DateDiffPart(a, b, 1), months = DateDiffPart(a, b, 2),
-                   days = DateDiffPart(a, b, 3);
+        const auto years = DateDiffPart(a, b, kYearsPart), months = DateDiffPart(a, b, kMonthsPart),
+                   days = DateDiffPart(a, b, kDaysPart);
         ASSERT_TRUE(years && months && days);
         EXPECT_GE(*years, 0);
         EXPECT_GE(*months, 0);

@@ -89,7 +89,7 @@ TEST(MonkeyTest, RandomEventsNeverBreakTheWindow) {
 
     int calculations = 0, validations = 0;
     for (int event = 0; event < 30000; ++event) {
-        const qsizetype messagesBefore = fixture.messages->shown.size();
+        const qsizetype messagesBefore = fixture.messages.shown.size();
         const int kind = monkey.below(10);
         if (kind <= 2) {
             auto* box = control(*form, boxes[monkey.below(6)]);
@@ -104,7 +104,7 @@ TEST(MonkeyTest, RandomEventsNeverBreakTheWindow) {
             auto* button = control<PushButton>(*form, name);
             QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
             if (std::string(name) == "PushButton1") {
-                if (fixture.messages->shown.size() == messagesBefore) {
+                if (fixture.messages.shown.size() == messagesBefore) {
                     ++calculations;
                     // The figures are those of the engine for the two boxes.
                     const auto a = DateText::parse(textOf(*form, "Text1"), locale, fixture.today);
@@ -142,12 +142,12 @@ TEST(MonkeyTest, RandomEventsNeverBreakTheWindow) {
         }
         ASSERT_NE(form->MousePointer(), Form1::kHourglass) << "event " << event;
     }
-    for (const Message& m : fixture.messages->shown)
+    for (const Message& m : fixture.messages.shown)
         ASSERT_NE(m.title, QStringLiteral("Application Error")) << m.text.toStdString();
     EXPECT_GT(calculations, 100);
     EXPECT_GT(validations, 100);
     std::cout << calculations << " calculations, " << validations << " validation messages, "
-              << fixture.messages->shown.size() << " message boxes in all\n";
+              << fixture.messages.shown.size() << " message boxes in all\n";
 }
 
 } // namespace

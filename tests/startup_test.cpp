@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QSet>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -54,9 +55,9 @@ TEST(FormLoad, FillsDatesCaptionIconAndTitle) {
         EXPECT_EQ(control<MonthCalendar>(*form, "Calendar2")->Value(), d.today);
         EXPECT_EQ(form->windowTitle(), QStringLiteral("Ostrelin Calculator"));
         EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("Ostrelin"));
-        EXPECT_TRUE(fixture.messages->shown.isEmpty());
+        EXPECT_TRUE(fixture.messages.shown.isEmpty());
         EXPECT_FALSE(form->hasMouseIcon());
-        EXPECT_TRUE(fixture.opener->opened.isEmpty());
+        EXPECT_TRUE(fixture.opener.opened.isEmpty());
         EXPECT_EQ(background(*form, "Frame1"), QColor(Qt::white));
         const QList<QSize> sizes = form->windowIcon().availableSizes();
         for (int s : {32, 48, 128, 256})
@@ -83,17 +84,23 @@ TEST(FormLoad, CursorFile) {
         auto form = fixture.make();
         EXPECT_EQ(form->hasMouseIcon(), c.icon);
         if (c.reportLine == 0) {
-            EXPECT_TRUE(fixture.messages->shown.isEmpty());
+            EXPECT_TRUE(fixture.messages.shown.isEmpty());
         } else {
-            ASSERT_EQ(fixture.messages->shown.size(), 1);
-            EXPECT_TRUE(fixture.messages->shown.front().text.contains(
+            ASSERT_EQ(fixture.messages.shown.size(), 1);
+            EXPECT_TRUE(fixture.messages.shown.front().text.contains(
                 QStringLiteral("Form1.Form_Load at line %1").arg(c.reportLine)));
         }
         EXPECT_EQ(textOf(*form, "Text2"), QStringLiteral("8/31/2021")); // start-up went on
     }
 }
 
-TEST(FormLoad, SkinFile) {
+// A skin styles the whole application; it must not reach the next test however this one ends.
+class FormLoadSkin : public testing::Test {
+protected:
+    void TearDown() override { qApp->setStyleSheet(QString()); }
+};
+
+TEST_F(FormLoadSkin, SkinFile) {
     const QColor face = QPalette().color(QPalette::Active, QPalette::Button);
     struct Case {
         const char* name;
@@ -122,13 +129,13 @@ TEST(FormLoad, SkinFile) {
             writeFile(fixture.folder.filePath(QStringLiteral("x/.hidden")), "o.cjs\n");
         auto form = fixture.make();
         if (c.reportLine) {
-            ASSERT_EQ(fixture.messages->shown.size(), 1);
-            EXPECT_TRUE(fixture.messages->shown.front().text.contains(
+            ASSERT_EQ(fixture.messages.shown.size(), 1);
+            EXPECT_TRUE(fixture.messages.shown.front().text.contains(
                 QStringLiteral("Form1.Form_Load at line 100")));
             EXPECT_TRUE(
-                fixture.messages->shown.front().text.startsWith(QStringLiteral("The skin file")));
+                fixture.messages.shown.front().text.startsWith(QStringLiteral("The skin file")));
         } else {
-            EXPECT_TRUE(fixture.messages->shown.isEmpty());
+            EXPECT_TRUE(fixture.messages.shown.isEmpty());
         }
         const QColor expected = c.faceColour ? face : QColor(Qt::white);
         EXPECT_EQ(form->palette().color(QPalette::Window), expected);
@@ -140,7 +147,8 @@ TEST(FormLoad, SkinFile) {
         // Under a skin the calendars keep their title line by a style sheet of their own.
         EXPECT_EQ(!control<QWidget>(*form, "Calendar1")->styleSheet().isEmpty(), applied);
         if (applied) {
-            EXPECT_EQ(form->SkinFramework1().Options() & 1, 1);
+            EXPECT_EQ(form->SkinFramework1().Options() & SkinFramework::kSkinWholeApplication,
+                      SkinFramework::kSkinWholeApplication);
             EXPECT_TRUE(form->SkinFramework1().KeepFonts());
             EXPECT_TRUE(form->SkinFramework1().KeepGeometry());
         }
@@ -155,31 +163,46 @@ TEST(FormLoad, HomePageOpensOnlyForSeven) {
         Form1Services services = fixture.services();
         services.homePageDraw = [n] { return n; };
         auto form = fixture.make(std::move(services));
-        opened += static_cast<int>(fixture.opener->opened.size());
+        opened += static_cast<int>(fixture.opener.opened.size());
         if (n == 7) {
-            EXPECT_EQ(fixture.opener->opened,
+            EXPECT_EQ(fixture.opener.opened,
                       QList<QString>{QStringLiteral("http://www.quillmark.example/")});
         }
     }
     EXPECT_EQ(opened, 1);
 
     FormFixture failing;
-    failing.opener->succeed = false;
+    failing.opener.succeed = false;
     Form1Services services = failing.services();
     services.homePageDraw = [] { return 7; };
     auto form = failing.make(std::move(services));
-    ASSERT_EQ(failing.messages->shown.size(), 1);
+    ASSERT_EQ(failing.messages.shown.size(), 1);
     EXPECT_TRUE(
-        failing.messages->shown.front().text.contains(QStringLiteral("Form_Load at line 108")));
+        failing.messages.shown.front().text.contains(QStringLiteral("Form_Load at line 108")));
     EXPECT_EQ(textOf(*form, "Text2"), QStringLiteral("8/31/2021"));
 }
 
-TEST(HomePageDraw, StaysWithinOneToHundred) {
-    for (int i = 0; i < 50; ++i) {
-        const int n = Main::DrawHomePageNumber();
-        EXPECT_GE(n, 1);
-        EXPECT_LE(n, 100);
+// The draw is a function of the second of the day; every second is tried.
+TEST(HomePageDraw, EverySecondOfTheDayDrawsOneToHundredAndOnlySevenOpensThePage) {
+    int sevens = 0, opened = 0;
+    QSet<int> seen;
+    for (unsigned seed = 0; seed < 86400; ++seed) {
+        const int n = Main::DrawHomePageNumber(seed);
+        ASSERT_GE(n, 1) << seed;
+        ASSERT_LE(n, 100) << seed;
+        ASSERT_EQ(Main::DrawHomePageNumber(seed), n) << seed; // the same second, the same draw
+        seen.insert(n);
+        sevens += n == 7;
+        FakeOpener opener;
+        Main::MaybeOpenHomePage([seed] { return Main::DrawHomePageNumber(seed); }, opener);
+        ASSERT_EQ(opener.opened.size(), n == 7 ? 1 : 0) << seed;
+        opened += static_cast<int>(opener.opened.size());
     }
+    EXPECT_EQ(seen.size(), 100);
+    EXPECT_EQ(opened, sevens);
+    // About one second in a hundred: 864 of 86,400.
+    EXPECT_GT(sevens, 864 * 3 / 4);
+    EXPECT_LT(sevens, 864 * 5 / 4);
 }
 
 TEST(AppTitle, CutsAtTheLastBlankUntilFortyCharactersRemain) {
@@ -214,7 +237,7 @@ TEST(FormUnload, ClosingTheWindowEndsTheApplication) {
     form->show();
     EXPECT_TRUE(form->close());
     EXPECT_EQ(fixture.ended, 1);
-    EXPECT_TRUE(fixture.messages->shown.isEmpty());
+    EXPECT_TRUE(fixture.messages.shown.isEmpty());
 }
 
 } // namespace

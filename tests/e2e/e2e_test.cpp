@@ -6,9 +6,9 @@
 #include "difference.h"
 #include "readable_colour.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QCoreApplication>
 #include <QLocale>
 #include <QPoint>
 #include <QRegularExpression>
@@ -182,9 +182,9 @@ QString expectedResults(QDate older, QDate newer) {
     const DateValue a = DateText::fromQDate(older), b = DateText::fromQDate(newer);
     return QStringLiteral("Full Result: %1 year(s) %2 month(s) %3 day(s).\r\n"
                           "Just Year: %4 year(s)\r\nJust Month: %5 month(s)\r\nJust Day: %6 day(s)")
-        .arg(*Difference::DateDiffPart(a, b, 1))
-        .arg(*Difference::DateDiffPart(a, b, 2))
-        .arg(*Difference::DateDiffPart(a, b, 3))
+        .arg(*Difference::DateDiffPart(a, b, Difference::kYearsPart))
+        .arg(*Difference::DateDiffPart(a, b, Difference::kMonthsPart))
+        .arg(*Difference::DateDiffPart(a, b, Difference::kDaysPart))
         .arg(Difference::YearsBetween(a, b))
         .arg(Difference::MonthsBetween(a, b))
         .arg(Difference::DaysBetween(a, b));

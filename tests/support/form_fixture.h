@@ -9,26 +9,21 @@
 
 #include <memory>
 
-// A main window with recording services, a fixed day and an empty program folder.
+// The fake set of services, the one place where tests build it: recording message boxes, a
+// fake clipboard and web-page opener, a fixed day, a draw that never opens the home page and an
+// empty program folder of its own. A test changes what it needs on the set services() gives.
 struct FormFixture {
-    std::shared_ptr<RecordingPresenter> messages = std::make_shared<RecordingPresenter>();
-    std::shared_ptr<FakeClipboard> clipboard = std::make_shared<FakeClipboard>();
-    std::shared_ptr<FakeOpener> opener = std::make_shared<FakeOpener>();
+    RecordingPresenter messages;
+    FakeClipboard clipboard;
+    FakeOpener opener;
     QTemporaryDir folder;
     QDate today{2021, 8, 31};
     int ended = 0;
 
     Form1Services services(const char* locale = "en_US") {
-        Form1Services s;
-        s.locale = QLocale(QString::fromLatin1(locale));
-        s.today = [this] { return today; };
-        s.messages = messages;
-        s.clipboard = clipboard;
-        s.urlOpener = opener;
-        s.homePageDraw = [] { return 1; };
-        s.programFolder = folder.path();
-        s.endApplication = [this] { ++ended; };
-        return s;
+        return Form1Services(
+            messages, clipboard, opener, [this] { return today; }, [] { return 1; },
+            [this] { ++ended; }, folder.path(), QLocale(QString::fromLatin1(locale)));
     }
 
     std::unique_ptr<Form1> make(const char* locale = "en_US") {
