@@ -2,9 +2,13 @@
 
 // The main window. Form1 builds its controls at fixed positions (form1_layout.cpp) and runs
 // its start-up when it is created (form1_load.cpp). Its event handlers (form1_commands.cpp,
-// form1_pointer.cpp) read and write only its own controls; the date routine, the engine and
-// everything outside the process come in through Form1Services, and every trapped handler
-// reports failures through one ErrorReport.
+// form1_pointer.cpp) read and write only its own controls. What lies outside the process (the
+// clock, the locale, message boxes, the clipboard, the web-page opener, the program folder, the
+// end of the application) and the engine calls of the Calculate command come in through
+// Form1Services, so that tests replace them. The date routine (DateText), the cursor-file
+// reader (CursorFile) and the skin application (Main::ApplySkin) are called directly: they
+// work on what the services give (the locale, the program folder) and need no replacing. Every
+// trapped handler reports failures through one ErrorReport.
 
 #include "form1_services.h"
 #include "skin_framework.h"

@@ -16,7 +16,7 @@ MonthCalendar::MonthCalendar(QWidget* parent)
     setGridVisible(true);
     setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
-    view_ = findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"));
+    view_ = findChild<QTableView*>(QLatin1String(kDateGrid));
     applyLook();
     nameParts();
     for (int day = 1; day <= 31; ++day) {
@@ -54,7 +54,7 @@ void MonthCalendar::applyLook() {
         setWeekdayTextFormat(static_cast<Qt::DayOfWeek>(d), header);
 
     // The title line: month and year in dark blue on white.
-    if (QWidget* bar = findChild<QWidget*>(QStringLiteral("qt_calendar_navigationbar"))) {
+    if (QWidget* bar = findChild<QWidget*>(QLatin1String(kNavigationBar))) {
         QPalette barPalette = bar->palette();
         // The bar paints itself in the highlight roles.
         barPalette.setColor(QPalette::Highlight, Qt::white);
@@ -63,7 +63,7 @@ void MonthCalendar::applyLook() {
         barPalette.setColor(QPalette::Button, Qt::white);
         barPalette.setColor(QPalette::ButtonText, kDarkBlue);
         bar->setPalette(barPalette);
-        for (const char* name : {"qt_calendar_monthbutton", "qt_calendar_yearbutton"})
+        for (const char* name : {kMonthButton, kYearButton})
             if (auto* button = bar->findChild<QWidget*>(QLatin1String(name)))
                 button->setFont(arialFont(12, true));
     }
@@ -71,12 +71,11 @@ void MonthCalendar::applyLook() {
 
 void MonthCalendar::nameParts() {
     // The title line's controls, named as a sighted user reads them.
-    const std::pair<const char*, const char*> parts[] = {
-        {"qt_calendar_prevmonth", "Previous month"},
-        {"qt_calendar_nextmonth", "Next month"},
-        {"qt_calendar_monthbutton", "Month"},
-        {"qt_calendar_yearbutton", "Year"},
-        {"qt_calendar_yearedit", "Year"}};
+    const std::pair<const char*, const char*> parts[] = {{kPreviousMonth, "Previous month"},
+                                                         {kNextMonth, "Next month"},
+                                                         {kMonthButton, "Month"},
+                                                         {kYearButton, "Year"},
+                                                         {kYearEdit, "Year"}};
     for (const auto& [objectName, spoken] : parts)
         if (auto* part = findChild<QWidget*>(QLatin1String(objectName)))
             part->setAccessibleName(QString::fromLatin1(spoken));
@@ -95,14 +94,14 @@ void MonthCalendar::changeEvent(QEvent* event) {
     for (const QWidget* w = parentWidget(); w && !skinned; w = w->parentWidget())
         skinned = !w->styleSheet().isEmpty();
     if (skinned)
-        setStyleSheet(QStringLiteral("#qt_calendar_navigationbar { background-color: white; }"
-                                     "#qt_calendar_monthbutton, #qt_calendar_yearbutton {"
-                                     " color: %1; background-color: white; border: none;"
+        setStyleSheet(QStringLiteral("#%1 { background-color: white; }"
+                                     "#%2, #%3 { color: %4; background-color: white; border: none;"
                                      " font-family: Arial; font-size: 12pt; font-weight: bold;"
                                      " padding: 0px 4px; }"
-                                     "#qt_calendar_prevmonth, #qt_calendar_nextmonth {"
-                                     " background-color: white; border: none; }")
-                          .arg(kDarkBlue.name()));
+                                     "#%5, #%6 { background-color: white; border: none; }")
+                          .arg(QLatin1String(kNavigationBar), QLatin1String(kMonthButton),
+                               QLatin1String(kYearButton), kDarkBlue.name(),
+                               QLatin1String(kPreviousMonth), QLatin1String(kNextMonth)));
 }
 
 void MonthCalendar::paintCell(QPainter* painter, const QRect& rect, QDate date) const {

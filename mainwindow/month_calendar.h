@@ -12,10 +12,22 @@
 // mouse or the keyboard, and never when the program sets Value.
 class QTableView;
 
+//
+// QCalendarWidget offers no interface to its title line, month arrows, month and year selectors
+// or date grid. This layer reaches them by the object names Qt gives them, listed here once; a
+// Qt that renamed one would leave its step undone without a word, so a test checks every name.
 class MonthCalendar : public QCalendarWidget {
     Q_OBJECT
 
 public:
+    static constexpr const char* kNavigationBar = "qt_calendar_navigationbar";
+    static constexpr const char* kPreviousMonth = "qt_calendar_prevmonth";
+    static constexpr const char* kNextMonth = "qt_calendar_nextmonth";
+    static constexpr const char* kMonthButton = "qt_calendar_monthbutton";
+    static constexpr const char* kYearButton = "qt_calendar_yearbutton";
+    static constexpr const char* kYearEdit = "qt_calendar_yearedit";
+    static constexpr const char* kDateGrid = "qt_calendar_calendarview";
+
     explicit MonthCalendar(QWidget* parent = nullptr);
 
     QDate Value() const { return selectedDate(); }

@@ -16,22 +16,9 @@ bool isIgnorable(QChar c) {
 } // namespace
 
 QString normalize(const QString& text) {
-    QString out;
-    out.reserve(text.size());
-    bool pendingBlank = false;
-    for (QChar c : text) {
-        if (isIgnorable(c))
-            continue;
-        if (c.isSpace()) {
-            pendingBlank = !out.isEmpty();
-            continue;
-        }
-        if (pendingBlank)
-            out += QLatin1Char(' ');
-        pendingBlank = false;
-        out += c;
-    }
-    return out.toCaseFolded();
+    QString out = text;
+    out.removeIf(isIgnorable);
+    return out.simplified().toCaseFolded();
 }
 
 namespace {

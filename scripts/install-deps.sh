@@ -4,14 +4,14 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++
     qt6-base-dev libgl-dev
     fonts-liberation2
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xdotool xclip x11-utils imagemagick libx11-dev libxfixes-dev
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-format
     qt6-gtk-platformtheme at-spi2-core python3-pyatspi dbus
-    desktop-file-utils appstream lintian dpkg-dev fakeroot file
+    desktop-file-utils appstream lintian dpkg-dev file
 )
 missing=()
 for p in "${packages[@]}"; do

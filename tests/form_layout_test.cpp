@@ -201,6 +201,30 @@ TEST(Form1Layout, CalendarLookAsDrawn) {
     EXPECT_GE(lines, 6);
 }
 
+// The calendar layer reaches Qt's calendar parts by their object names; an upgrade of Qt that
+// renamed one must fail here rather than leave the part unstyled and unnamed.
+TEST(CalendarParts, QtStillGivesEveryPartItsName) {
+    FormFixture fixture;
+    auto form = fixture.make();
+    auto* calendar = control<MonthCalendar>(*form, "Calendar2");
+    struct Part {
+        const char* name;
+        const char* className;
+    };
+    for (const Part& p : {Part{MonthCalendar::kNavigationBar, "QWidget"},
+                          Part{MonthCalendar::kPreviousMonth, "QToolButton"},
+                          Part{MonthCalendar::kNextMonth, "QToolButton"},
+                          Part{MonthCalendar::kMonthButton, "QToolButton"},
+                          Part{MonthCalendar::kYearButton, "QToolButton"},
+                          Part{MonthCalendar::kYearEdit, "QSpinBox"},
+                          Part{MonthCalendar::kDateGrid, "QTableView"}}) {
+        SCOPED_TRACE(p.name);
+        auto* part = calendar->findChild<QWidget*>(QLatin1String(p.name));
+        ASSERT_NE(part, nullptr);
+        EXPECT_TRUE(part->inherits(p.className)) << part->metaObject()->className();
+    }
+}
+
 TEST(Form1Layout, OpensCentredAndNeverOffScreen) {
     struct Place {
         const char* name;

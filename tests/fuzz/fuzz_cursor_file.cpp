@@ -2,8 +2,21 @@
 
 #include "cursor_file.h"
 
+#include <QImageReader>
+
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
+
+// The pictures come from Qt's image plugin for cursors; without it every input would be refused
+// and the run would test nothing.
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    if (!QImageReader::supportedImageFormats().contains("cur")) {
+        std::fputs("Qt's cursor image plugin is missing\n", stderr);
+        std::abort();
+    }
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     try {

@@ -10,16 +10,18 @@
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const QLocale locales[] = {
-        QLocale(QStringLiteral("en_US")), QLocale(QStringLiteral("de_DE")),
-        QLocale(QStringLiteral("ja_JP")), QLocale(QStringLiteral("ar_EG")),
-        QLocale(QStringLiteral("fa_IR")), QLocale(QStringLiteral("fr_FR")),
-        QLocale::c()};
+    static const QLocale locales[] = {QLocale(QStringLiteral("en_US")),
+                                      QLocale(QStringLiteral("de_DE")),
+                                      QLocale(QStringLiteral("ja_JP")),
+                                      QLocale(QStringLiteral("ar_EG")),
+                                      QLocale(QStringLiteral("fa_IR")),
+                                      QLocale(QStringLiteral("fr_FR")),
+                                      QLocale::c()};
     if (size < 1 || size > 4096)
         return 0;
     const QLocale& locale = locales[data[0] % std::size(locales)];
-    const QString text =
-        QString::fromUtf8(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1));
+    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data + 1),
+                                           static_cast<qsizetype>(size - 1));
     const QDate today(2021, 8, 31);
     const auto value = DateText::parse(text, locale, today);
     if (!value)
