@@ -27,6 +27,12 @@ inline constexpr std::int16_t kDaysPart = 3;
 std::optional<std::int32_t> DateDiffPart(const DateValue& older, const DateValue& newer,
                                          std::int16_t part);
 
+// The three components at once, each equal to what DateDiffPart gives for its part code.
+struct Components {
+    std::int32_t years, months, days;
+};
+Components DateDiffParts(const DateValue& older, const DateValue& newer);
+
 // The number of midnights between the two dates, as an absolute value.
 std::int32_t DaysBetween(const DateValue& a, const DateValue& b);
 

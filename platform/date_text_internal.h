@@ -46,7 +46,7 @@ struct LocaleData {
     QRegularExpression timePattern; // a date part, then a time with an optional AM/PM text
 };
 
-// The locale's data, computed once for the locale last asked for.
+// The locale's data, computed once per locale (the last eight locales asked for are kept).
 const LocaleData& localeData(const QLocale& locale);
 
 // Fields of a date as they were read.

@@ -1,6 +1,7 @@
 #include "date_text_internal.h"
 
 #include <algorithm>
+#include <list>
 
 namespace DateText::detail {
 namespace {
@@ -189,11 +190,21 @@ LocaleData buildLocaleData(const QLocale& locale) {
 } // namespace
 
 const LocaleData& localeData(const QLocale& locale) {
-    // One entry is enough: the program parses under one locale for its whole life.
-    thread_local std::optional<LocaleData> cached;
-    if (!cached || cached->locale != locale)
-        cached = buildLocaleData(locale);
-    return *cached;
+    // The program parses under one locale for its whole life; tests and the fuzzer switch
+    // between a few, and would otherwise build each one's data anew at every switch. The most
+    // recently used locale stands first.
+    constexpr qsizetype kEntries = 8;
+    thread_local std::list<LocaleData> cached;
+    const auto hit = std::find_if(cached.begin(), cached.end(),
+                                  [&](const LocaleData& d) { return d.locale == locale; });
+    if (hit != cached.end()) {
+        cached.splice(cached.begin(), cached, hit);
+    } else {
+        cached.push_front(buildLocaleData(locale));
+        if (static_cast<qsizetype>(cached.size()) > kEntries)
+            cached.pop_back();
+    }
+    return cached.front();
 }
 char32_t codePointAt(const QString& s, qsizetype pos, qsizetype* units) {
     const QChar c = s[pos];

@@ -85,8 +85,28 @@ INSTANTIATE_TEST_SUITE_P(
              13, 1},
         Span{"borrow_in_december_9999", date(9999, 11, 30), date(9999, 12, 29), 0, 0, 29, 29, 1, 0},
         Span{"year_and_borrow_in_december_9999", date(9998, 12, 30), date(9999, 12, 29), 0, 11, 30,
-             364, 12, 1}),
+             364, 12, 1},
+        // Dates in reverse order: the rule runs as written; the plain day count is a distance.
+        Span{"reversed_within_a_month_of_a_year", date(2022, 1, 10), date(2021, 1, 20), -1, 0, 355,
+             355, 12, 1},
+        Span{"reversed_by_days", date(2021, 2, 5), date(2021, 1, 30), -1, 11, 25, 6, 1, 0}),
     [](const testing::TestParamInfo<Span>& info) { return std::string(info.param.name); });
+
+// Outside the supported years the rule's 16-bit steps are checked: -32767 to 32767 is 65534
+// years, more than 16 bits hold.
+TEST(Engine, SixteenBitOverflowOutsideTheSupportedYears) {
+    using namespace std::chrono;
+    const DateValue first{year_month_day{year{-32767}, January, day{1}}, seconds{0}};
+    const DateValue last{year_month_day{year{32767}, December, day{31}}, seconds{0}};
+    for (std::int16_t part : {kYearsPart, kMonthsPart, kDaysPart})
+        EXPECT_THROW((void)DateDiffPart(first, last, part), Difference::OverflowError) << part;
+    // Within 16 bits the checked steps give the rule's figures: 20000 to 20001 is one year.
+    const DateValue a{year_month_day{year{20000}, March, day{1}}, seconds{0}};
+    const DateValue b{year_month_day{year{20001}, March, day{2}}, seconds{0}};
+    EXPECT_EQ(DateDiffPart(a, b, kYearsPart), 1);
+    EXPECT_EQ(DateDiffPart(a, b, kMonthsPart), 0);
+    EXPECT_EQ(DateDiffPart(a, b, kDaysPart), 1);
+}
 
 TEST(Engine, OtherPartCodesGiveNoValue) {
     for (std::int16_t part : {0, 4, -1, 32767}) {
