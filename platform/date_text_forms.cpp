@@ -57,8 +57,10 @@ bool matchFormat(const LocaleData& data, const QList<FormatToken>& tokens, qsize
                 return true;
             }
         }
-        const QList<Name>& names = token.field == Field::MonthName ? data.months : data.weekdays;
-        for (const Name& name : names) {
+        if (pos >= s.size())
+            return false;
+        const NameIndex& names = token.field == Field::MonthName ? data.months : data.weekdays;
+        for (const Name& name : names.startingWith(s[pos])) {
             if (!QStringView(s).sliced(pos).startsWith(name.text))
                 continue;
             for (bool dot : {true, false}) {
@@ -123,18 +125,6 @@ QList<Item> tokenize(const QString& s) {
     return items;
 }
 
-std::optional<int> lookUp(const QList<Name>& names, const QString& word) {
-    std::optional<int> found;
-    for (const Name& name : names) {
-        if (name.text != word)
-            continue;
-        if (found && *found != name.value)
-            return std::nullopt; // the word names two different values
-        found = name.value;
-    }
-    return found;
-}
-
 } // namespace
 
 bool matchFree(const LocaleData& data, const QString& s, Fields& fields) {
@@ -142,7 +132,7 @@ bool matchFree(const LocaleData& data, const QString& s, Fields& fields) {
 
     // An optional leading weekday name, with its abbreviation dot and a comma after it.
     if (!items.isEmpty() && items.front().kind == Item::Word) {
-        if (auto weekday = lookUp(data.weekdays, items.front().text)) {
+        if (auto weekday = data.weekdays.lookUp(items.front().text)) {
             fields.weekday = weekday;
             items.removeFirst();
             if (!items.isEmpty() && items.front().kind == Item::Punct &&
@@ -233,7 +223,7 @@ bool matchFree(const LocaleData& data, const QString& s, Fields& fields) {
     for (const Item& v : values)
         shape += v.kind == Item::Num ? QLatin1Char('n') : QLatin1Char('w');
     const qsizetype w = shape.indexOf(QLatin1Char('w'));
-    const auto month = lookUp(data.months, values[w].text);
+    const auto month = data.months.lookUp(values[w].text);
     if (!month)
         return false;
     fields.month = month;

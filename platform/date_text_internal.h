@@ -5,6 +5,7 @@
 
 #include "date_value.h"
 
+#include <QHash>
 #include <QList>
 #include <QLocale>
 #include <QRegularExpression>
@@ -33,14 +34,27 @@ struct Name {
     int value;    // month 1..12 or weekday 1..7 (Monday first)
 };
 
+// The names of months or weekdays, prepared for the two ways a text is matched against them.
+struct NameIndex {
+    // Whole words: the value a name stands for, or 0 where it names two different values.
+    QHash<QString, int> byText;
+    // Names at a position in a text: the names beginning with each first UTF-16 unit, longest
+    // first, so that "june" is tried before "jun".
+    QHash<char16_t, QList<Name>> byFirstUnit;
+
+    explicit NameIndex(const QList<Name>& names = {});
+    std::optional<int> lookUp(const QString& word) const;
+    const QList<Name>& startingWith(QChar first) const;
+};
+
 enum class Order { DMY, MDY, YMD };
 
 struct LocaleData {
     QLocale locale;
     QList<QList<FormatToken>> formats; // short and long date formats
-    QList<Name> months;                // longest first
-    QList<Name> weekdays;              // longest first
-    QList<QString> amTexts, pmTexts;   // normalised
+    NameIndex months;
+    NameIndex weekdays;
+    QList<QString> amTexts, pmTexts; // normalised
     Order order = Order::MDY;
     QChar separator = QLatin1Char('/');
     QRegularExpression timePattern; // a date part, then a time with an optional AM/PM text

@@ -125,14 +125,37 @@ QString alternation(const QList<QString>& texts) {
     return escaped.join(QLatin1Char('|'));
 }
 
+} // namespace
+
+NameIndex::NameIndex(const QList<Name>& names) {
+    for (const Name& name : names) {
+        const auto known = byText.constFind(name.text);
+        byText.insert(name.text, known == byText.cend() || *known == name.value ? name.value : 0);
+        byFirstUnit[name.text.front().unicode()].append(name); // names come longest first
+    }
+}
+
+std::optional<int> NameIndex::lookUp(const QString& word) const {
+    const int value = byText.value(word, 0);
+    return value ? std::optional<int>(value) : std::nullopt;
+}
+
+const QList<Name>& NameIndex::startingWith(QChar first) const {
+    static const QList<Name> none;
+    const auto found = byFirstUnit.constFind(first.unicode());
+    return found == byFirstUnit.cend() ? none : *found;
+}
+
+namespace {
+
 LocaleData buildLocaleData(const QLocale& locale) {
     LocaleData data;
     data.locale = locale;
     const QString shortFormat = locale.dateFormat(QLocale::ShortFormat);
     data.formats.append(compileFormat(shortFormat));
     data.formats.append(compileFormat(locale.dateFormat(QLocale::LongFormat)));
-    data.months = collectNames(locale, 12, true);
-    data.weekdays = collectNames(locale, 7, false);
+    data.months = NameIndex(collectNames(locale, 12, true));
+    data.weekdays = NameIndex(collectNames(locale, 7, false));
     for (const QString& t : {locale.amText(), QStringLiteral("AM")})
         if (!normalize(t).isEmpty())
             data.amTexts.append(normalize(t));
