@@ -3,7 +3,9 @@
 // on a private Xvfb display, alternately; the first frame is seen when the pixel at the centre
 // of the screen, where both windows stand, stops being the black of the empty screen.
 //
-// Usage: startup_bench [runs]   (default 15 runs of each program)
+// Usage: startup_bench [runs] [calculator...]
+//   runs: runs of each program (default 15); further calculators, for example the build of an
+//   earlier version, are measured in the same alternating runs beside this build's.
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -98,22 +100,44 @@ double median(std::vector<double> v) {
     return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
 }
 
+fs::path scratch(const std::string& suffix) {
+    std::string name = "ostrelin-startup-";
+    name += std::to_string(getpid());
+    name += suffix;
+    return fs::temp_directory_path() / name;
+}
+
+// A program folder of its own for a calculator, so that no skin lying in a build tree is
+// applied, with the hand pointer beside it.
+fs::path calculatorFolder(const fs::path& built, int index) {
+    std::string suffix = "-";
+    suffix += std::to_string(index);
+    const fs::path folder = scratch(suffix);
+    fs::create_directories(folder);
+    fs::copy_file(built, folder / "ostrelin-calculator");
+    const fs::path cursor = built.parent_path() / "HAND-M.CUR";
+    if (fs::exists(cursor))
+        fs::copy_file(cursor, folder / "HAND-M.CUR");
+    return folder;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
-
-    // A program folder of its own for the calculator, so that no skin lying in the build
-    // tree is applied, with the hand pointer beside it.
-    const fs::path folder =
-        fs::temp_directory_path() / ("ostrelin-startup-" + std::to_string(getpid()));
-    fs::create_directories(folder / "bin");
-    const fs::path program = folder / "ostrelin-calculator";
-    fs::copy_file(OSTRELIN_PROGRAM, program);
-    const fs::path cursor = fs::path(OSTRELIN_PROGRAM).parent_path() / "HAND-M.CUR";
-    if (fs::exists(cursor))
-        fs::copy_file(cursor, folder / "HAND-M.CUR");
-    fs::create_symlink("/bin/true", folder / "bin" / "xdg-open"); // never open a real page
+    std::vector<std::string> names{"bare window, one label", "Ostrelin Calculator"};
+    std::vector<fs::path> folders{calculatorFolder(OSTRELIN_PROGRAM, 0)};
+    for (int i = 2; i < argc; ++i) {
+        names.push_back(std::string("calculator ") + argv[i]);
+        folders.push_back(calculatorFolder(argv[i], i));
+    }
+    // A web-page opener that opens nothing, first on the path.
+    const fs::path stubs = scratch("-bin");
+    fs::create_directories(stubs);
+    fs::create_symlink("/bin/true", stubs / "xdg-open");
+    std::vector<std::string> programs{OSTRELIN_BARE_WINDOW};
+    for (const fs::path& f : folders)
+        programs.push_back((f / "ostrelin-calculator").string());
 
     int number = 150 + getpid() % 200;
     while (fs::exists("/tmp/.X" + std::to_string(number) + "-lock"))
@@ -141,33 +165,38 @@ int main(int argc, char** argv) {
     env.push_back("DISPLAY=" + display);
     env.push_back("LC_ALL=en_US.UTF-8");
     env.push_back("BROWSER=/bin/true");
-    env.push_back("PATH=" + (folder / "bin").string() + ":" +
-                  (std::getenv("PATH") ? std::getenv("PATH") : "/usr/bin:/bin"));
+    env.push_back("PATH=" + stubs.string() + ":" +
+                  std::string(std::getenv("PATH") ? std::getenv("PATH") : "/usr/bin:/bin"));
 
-    // One run of each first, unmeasured, so that both start with warm file caches.
-    measure(x, OSTRELIN_BARE_WINDOW, env);
-    measure(x, program, env);
+    // One run of each first, unmeasured, so that all start with warm file caches.
+    for (const std::string& p : programs)
+        measure(x, p, env);
 
-    std::vector<double> bareMs, oursMs, bareKb, oursKb;
+    // Runs alternate, each round in an order turned by one, so that no program always follows
+    // the same one.
+    const size_t n = programs.size();
+    std::vector<std::vector<double>> ms(n), kb(n);
     for (int i = 0; i < runs; ++i) {
-        const bool bareFirst = i % 2 == 0;
-        for (int k = 0; k < 2; ++k) {
-            const bool bare = (k == 0) == bareFirst;
-            const Sample s = measure(x, bare ? OSTRELIN_BARE_WINDOW : program.string(), env);
-            (bare ? bareMs : oursMs).push_back(s.milliseconds);
-            (bare ? bareKb : oursKb).push_back(static_cast<double>(s.peakKilobytes));
+        for (size_t k = 0; k < n; ++k) {
+            const size_t which = (k + static_cast<size_t>(i)) % n;
+            const Sample s = measure(x, programs[which], env);
+            ms[which].push_back(s.milliseconds);
+            kb[which].push_back(static_cast<double>(s.peakKilobytes));
         }
     }
     XCloseDisplay(x);
     kill(xvfb, SIGTERM);
     waitpid(xvfb, nullptr, 0);
-    fs::remove_all(folder);
+    for (const fs::path& f : folders)
+        fs::remove_all(f);
+    fs::remove_all(stubs);
 
-    const double t0 = median(bareMs), t1 = median(oursMs), m0 = median(bareKb), m1 = median(oursKb);
+    const double t0 = median(ms[0]), m0 = median(kb[0]);
     std::printf("%d alternating runs of each, medians\n", runs);
-    std::printf("| program | first frame (ms) | peak memory (MiB) |\n|---|---|---|\n");
-    std::printf("| bare window, one label | %.1f | %.1f |\n", t0, m0 / 1024);
-    std::printf("| Ostrelin Calculator | %.1f | %.1f |\n", t1, m1 / 1024);
-    std::printf("| ratio | %.2f | %.2f |\n", t1 / t0, m1 / m0);
+    std::printf("| program | first frame (ms) | against the bare window | peak memory (MiB) | "
+                "against the bare window |\n|---|---|---|---|---|\n");
+    for (size_t k = 0; k < n; ++k)
+        std::printf("| %s | %.1f | %.2f x | %.1f | %.2f x |\n", names[k].c_str(), median(ms[k]),
+                    median(ms[k]) / t0, median(kb[k]) / 1024, median(kb[k]) / m0);
     return 0;
 }

@@ -30,15 +30,21 @@ constexpr int monthLength(int year, int month) {
     return 30 + ((month + (month >> 3)) & 1);
 }
 
-// Days from 1 March of year 0 of a civil date, by the shift-to-March algorithm: with the year
-// begun in March, the leap day ends it and the days before each month follow one formula. Any
-// year of std::chrono::year works.
-constexpr long dayNumber(const Civil& c) {
-    const long y = c.year - (c.month <= 2 ? 1 : 0);
-    const long era = (y >= 0 ? y : y - 399) / 400;
-    const long yearOfEra = y - era * 400;                                    // [0, 399]
-    const long dayOfYear = (153 * ((c.month + 9) % 12) + 2) / 5 + c.day - 1; // [0, 365]
-    return era * 146097 + yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+// A day number of a civil date, by the shift-to-March algorithm: with the year begun in March,
+// the leap day ends it and the days before each month follow one formula. The years are moved
+// on by whole 400-year cycles, so that every year of std::chrono::year counts as positive and
+// the arithmetic stays unsigned.
+constexpr std::int32_t dayNumber(const Civil& c) {
+    constexpr unsigned kCycles = 82; // 82 * 400 years lift -32767 above zero
+    const unsigned y =
+        static_cast<unsigned>(c.year + static_cast<int>(kCycles * 400)) - (c.month <= 2 ? 1u : 0u);
+    const unsigned era = y / 400;
+    const unsigned yearOfEra = y - era * 400; // [0, 399]
+    const unsigned m = static_cast<unsigned>(c.month);
+    const unsigned dayOfYear =
+        (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + static_cast<unsigned>(c.day) - 1; // [0, 365]
+    const unsigned dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return static_cast<std::int32_t>(era * 146097 + dayOfEra);
 }
 
 // The rule works in 16-bit signed integers and fails on overflow instead of wrapping. Between
@@ -62,7 +68,9 @@ Civil movedOn(const Civil& o, int years, int months) {
     return {year, month, day};
 }
 
-template <bool kChecked> Components components(const Civil& o, const Civil& newer) {
+// The components by the rule; the days component only when asked for, since it may need the
+// day numbers of both dates.
+template <bool kChecked> Components components(const Civil& o, const Civil& newer, bool withDays) {
     Civil n = newer; // the working values of the newer date
     const auto fit = [](long value) { return step<kChecked>(value); };
     // Day borrow: the newer date's own month lends its length.
@@ -79,18 +87,29 @@ template <bool kChecked> Components components(const Civil& o, const Civil& newe
     const int months = fit(n.month - o.month);
     const int days = fit(n.day - o.day);
     Components c{years, months, days};
+    if (!withDays)
+        return c;
     if (months <= 0 && years <= 0) // less than a whole month: the plain day count
-        c.days = static_cast<std::int32_t>(std::labs(dayNumber(newer) - dayNumber(o)));
+        c.days = std::abs(dayNumber(newer) - dayNumber(o));
     else if (days < 0) {
         // The borrow could not cover a long older month ending (31 December to 1 February):
         // count the days left after the whole years and months instead of a negative figure.
-        c.days = static_cast<std::int32_t>(dayNumber(newer) - dayNumber(movedOn(o, years, months)));
+        c.days = std::abs(dayNumber(newer) - dayNumber(movedOn(o, years, months)));
     }
     return c;
 }
 
 bool supportedYear(int year) {
     return year >= 100 && year <= 9999;
+}
+
+// Inlined into each caller: a call returning the three components costs more than the rule.
+[[gnu::always_inline]] inline Components componentsOf(const DateValue& older,
+                                                      const DateValue& newer, bool withDays) {
+    const Civil o = civil(older), n = civil(newer);
+    if (supportedYear(o.year) && supportedYear(n.year)) [[likely]]
+        return components<false>(o, n, withDays);
+    return components<true>(o, n, withDays);
 }
 
 } // namespace
@@ -100,28 +119,20 @@ int MonthLength(int year, int month) {
 }
 
 Components DateDiffParts(const DateValue& older, const DateValue& newer) {
-    const Civil o = civil(older), n = civil(newer);
-    if (supportedYear(o.year) && supportedYear(n.year)) [[likely]]
-        return components<false>(o, n);
-    return components<true>(o, n);
+    return componentsOf(older, newer, true);
 }
 
 std::optional<std::int32_t> DateDiffPart(const DateValue& older, const DateValue& newer,
                                          std::int16_t part) {
-    switch (part) {
-    case kYearsPart:
-        return DateDiffParts(older, newer).years;
-    case kMonthsPart:
-        return DateDiffParts(older, newer).months;
-    case kDaysPart:
-        return DateDiffParts(older, newer).days;
-    default:
+    if (part != kYearsPart && part != kMonthsPart && part != kDaysPart)
         return std::nullopt;
-    }
+    const Components c = componentsOf(older, newer, part == kDaysPart);
+    // One way out, so that the value is handed back in a register, not through memory.
+    return part == kYearsPart ? c.years : part == kMonthsPart ? c.months : c.days;
 }
 
 std::int32_t DaysBetween(const DateValue& a, const DateValue& b) {
-    return static_cast<std::int32_t>(std::labs(dayNumber(civil(b)) - dayNumber(civil(a))));
+    return std::abs(dayNumber(civil(b)) - dayNumber(civil(a)));
 }
 
 std::int32_t MonthsBetween(const DateValue& a, const DateValue& b) {
