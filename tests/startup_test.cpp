@@ -231,6 +231,24 @@ TEST(FileExists, TrueOnlyWhenTheTimeStampCanBeRead) {
     EXPECT_FALSE(Main::FileExists(dir.filePath(QStringLiteral("missing"))));
 }
 
+// A set of services cannot be made without a clock, a draw or a way to end: the window would
+// call them unchecked.
+TEST(Form1Services, RefusesAnEmptyFunction) {
+    RecordingPresenter messages;
+    FakeClipboard clipboard;
+    FakeOpener opener;
+    const std::function<QDate()> clock = [] { return QDate(2021, 8, 31); };
+    const std::function<int()> draw = [] { return 1; };
+    const std::function<void()> end = [] {};
+    EXPECT_NO_THROW(Form1Services(messages, clipboard, opener, clock, draw, end, QString()));
+    EXPECT_THROW(Form1Services(messages, clipboard, opener, {}, draw, end, QString()),
+                 std::invalid_argument);
+    EXPECT_THROW(Form1Services(messages, clipboard, opener, clock, {}, end, QString()),
+                 std::invalid_argument);
+    EXPECT_THROW(Form1Services(messages, clipboard, opener, clock, draw, {}, QString()),
+                 std::invalid_argument);
+}
+
 TEST(FormUnload, ClosingTheWindowEndsTheApplication) {
     FormFixture fixture;
     auto form = fixture.make();
