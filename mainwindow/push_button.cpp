@@ -1,7 +1,6 @@
 #include "push_button.h"
 
 #include "arial_font.h"
-
 #include "readable_colour.h"
 
 #include <QGuiApplication>
