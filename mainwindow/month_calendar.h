@@ -7,11 +7,11 @@
 
 #include <cstdint>
 
+class QTableView;
+
 // The month calendar: a QCalendarWidget that tells the user's date changes apart from the
 // program's. afterUpdate() is raised after the user has changed the selected date, with the
 // mouse or the keyboard, and never when the program sets Value.
-class QTableView;
-
 //
 // QCalendarWidget offers no interface to its title line, month arrows, month and year selectors
 // or date grid. This layer reaches them by the object names Qt gives them, listed here once; a
