@@ -86,6 +86,8 @@ protected:
     static void expectReadable(Form1& form) {
         setTextOf(form, "Text3", QStringLiteral("0 year(s) 1 month(s)"));
         setTextOf(form, "Text4", QStringLiteral("1 year(s)"));
+        setTextOf(form, "Text5", QStringLiteral("2 month(s)"));
+        setTextOf(form, "Text6", QStringLiteral("59 day(s)"));
         form.resize(form.size());
         const QImage shot = form.grab().toImage();
         auto* calendar = control<MonthCalendar>(form, "Calendar1");
@@ -98,13 +100,23 @@ protected:
         };
         const Area areas[] = {
             {"Label1", {}},
+            {"Label2", {}},
             {"Label3", {}},
+            {"Label4", {}},
+            {"Label5", {}},
+            {"Label6", {}},
             {"Text1", {}},
+            {"Text2", {}},
             {"Text3", {}},
             {"Text4", {}},
+            {"Text5", {}},
+            {"Text6", {}},
             {"PushButton1", {}},
             {"PushButton2", {}},
+            {"PushButton3", {}},
+            {"PushButton4", {}},
             {"Frame4", {8, 0, 80, 14}},
+            {"Frame1", {8, 0, 80, 14}},
             {"Frame2", {8, 0, 60, 14}},
             {"qt_calendar_monthbutton", {}},
         };
