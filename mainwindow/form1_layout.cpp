@@ -14,15 +14,10 @@
 
 namespace {
 
-// The system's colour for a text role, kept where it is readable on white and black where not.
-QColor readableOnWhite(QPalette::ColorRole role) {
-    return ReadableColour::on(Qt::white, QGuiApplication::palette().color(role));
-}
-
 void whiteBackground(QWidget& widget) {
     QPalette pal = widget.palette();
     pal.setColor(QPalette::Window, Qt::white);
-    pal.setColor(QPalette::WindowText, readableOnWhite(QPalette::WindowText));
+    pal.setColor(QPalette::WindowText, ReadableColour::systemText(QPalette::WindowText, Qt::white));
     widget.setPalette(pal);
     widget.setAutoFillBackground(true);
 }
@@ -55,7 +50,7 @@ QLineEdit* makeTextBox(QLabel* label, const QString& name, QRect geometry) {
     box->setGeometry(geometry);
     QPalette pal = box->palette();
     pal.setColor(QPalette::Base, Qt::white);
-    pal.setColor(QPalette::Text, readableOnWhite(QPalette::WindowText));
+    pal.setColor(QPalette::Text, ReadableColour::systemText(QPalette::WindowText, Qt::white));
     box->setPalette(pal);
     label->setBuddy(box);
     return box;

@@ -33,12 +33,11 @@ void MonthCalendar::applyLook() {
     pal.setColor(QPalette::Base, Qt::white);
     pal.setColor(QPalette::Window, Qt::white);
     pal.setColor(QPalette::AlternateBase, Qt::white);
-    const QPalette system = QGuiApplication::palette();
     // The year editor lies on white too. The dimmed days of the last and next month keep the
     // system's disabled colour.
     for (auto group : {QPalette::Active, QPalette::Inactive})
         pal.setColor(group, QPalette::Text,
-                     ReadableColour::on(Qt::white, system.color(group, QPalette::Text)));
+                     ReadableColour::systemText(QPalette::Text, Qt::white, group));
     setPalette(pal);
     setFont(gridFont_);
 

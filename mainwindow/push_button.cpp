@@ -3,7 +3,6 @@
 #include "arial_font.h"
 #include "readable_colour.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -14,9 +13,7 @@ PushButton::PushButton(const QString& caption, QWidget* parent) : QPushButton(ca
     setFont(arialFont(11.25, true));
     QPalette pal = palette();
     pal.setColor(QPalette::Button, Qt::white);
-    pal.setColor(
-        QPalette::ButtonText,
-        ReadableColour::on(Qt::white, QGuiApplication::palette().color(QPalette::ButtonText)));
+    pal.setColor(QPalette::ButtonText, ReadableColour::systemText(QPalette::ButtonText, Qt::white));
     setPalette(pal);
 }
 

@@ -1,5 +1,7 @@
 #include "readable_colour.h"
 
+#include <QGuiApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -25,6 +27,10 @@ double contrast(const QColor& a, const QColor& b) {
 
 QColor on(const QColor& background, const QColor& text, const QColor& fallback) {
     return contrast(background, text) >= kMinimumContrast ? text : fallback;
+}
+
+QColor systemText(QPalette::ColorRole role, const QColor& background, QPalette::ColorGroup group) {
+    return on(background, QGuiApplication::palette().color(group, role));
 }
 
 } // namespace ReadableColour

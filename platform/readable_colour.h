@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPalette>
 
 // Text colours that stay readable on the backgrounds the window fixes: a fixed white behind
 // the system's text colour is unreadable under a dark colour scheme.
@@ -14,5 +15,10 @@ inline constexpr double kMinimumContrast = 4.5;
 
 // The text colour if it contrasts enough with the background, else the fallback.
 QColor on(const QColor& background, const QColor& text, const QColor& fallback = Qt::black);
+
+// The application palette's colour of a text role, if it is readable on the background, else
+// black.
+QColor systemText(QPalette::ColorRole role, const QColor& background,
+                  QPalette::ColorGroup group = QPalette::Active);
 
 } // namespace ReadableColour

@@ -37,9 +37,7 @@ namespace {
 void giveFaceColour(QWidget& widget, const QColor& face) {
     QPalette palette = widget.palette();
     palette.setColor(QPalette::Window, face);
-    palette.setColor(
-        QPalette::WindowText,
-        ReadableColour::on(face, QPalette().color(QPalette::Active, QPalette::WindowText)));
+    palette.setColor(QPalette::WindowText, ReadableColour::systemText(QPalette::WindowText, face));
     widget.setPalette(palette);
     widget.setAutoFillBackground(true);
 }
