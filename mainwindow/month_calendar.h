@@ -2,8 +2,6 @@
 
 #include <QCalendarWidget>
 #include <QDate>
-#include <QList>
-#include <QStaticText>
 
 #include <cstdint>
 
@@ -53,6 +51,4 @@ private:
     QTableView* view_ = nullptr; // the date grid, which holds the keyboard focus
     bool settingValue_ = false;
     QDate lastDate_;
-    // The day numbers, laid out once: a calendar paints 42 of them at every repaint.
-    QList<QStaticText> dayTexts_;
 };

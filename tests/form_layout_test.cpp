@@ -203,6 +203,43 @@ TEST(Form1Layout, CalendarLookAsDrawn) {
 
 // The calendar layer reaches Qt's calendar parts by their object names; an upgrade of Qt that
 // renamed one must fail here rather than leave the part unstyled and unnamed.
+// The window's first paint is the one every later paint repeats: nothing is laid out in a font
+// other than the one it is drawn in. Each test runs in a process of its own, so this grab is
+// the first time the process paints a calendar.
+TEST(Form1Layout, FirstPaintIsWhatEveryRepaintShows) {
+    FormFixture fixture;
+    auto form = fixture.make();
+    const QImage first = form->grab().toImage();
+    const QImage second = form->grab().toImage();
+    EXPECT_EQ(first, second);
+}
+
+// The day-name row is painted by the calendar layer itself; it must look exactly as the
+// calendar's own item painting draws it.
+TEST(Form1Layout, DayNameRowAsTheCalendarDrawsIt) {
+    for (const char* locale : {"en_US", "fr_FR", "ar_EG"}) {
+        SCOPED_TRACE(locale);
+        FormFixture fixture;
+        auto form = fixture.make(locale);
+        auto* calendar = control<MonthCalendar>(*form, "Calendar2");
+        auto* view = calendar->findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"));
+        ASSERT_NE(view, nullptr);
+        QAbstractItemDelegate* own = nullptr;
+        for (auto* d : calendar->findChildren<QAbstractItemDelegate*>())
+            if (d != view->itemDelegate())
+                own = d;
+        ASSERT_NE(own, nullptr);
+        const QRect row = view->visualRect(view->model()->index(0, 0))
+                              .united(view->visualRect(view->model()->index(0, 6)));
+        const QImage ours = view->viewport()->grab(row).toImage();
+        QAbstractItemDelegate* layer = view->itemDelegate();
+        view->setItemDelegate(own);
+        const QImage theirs = view->viewport()->grab(row).toImage();
+        view->setItemDelegate(layer);
+        EXPECT_EQ(ours, theirs);
+    }
+}
+
 TEST(CalendarParts, QtStillGivesEveryPartItsName) {
     FormFixture fixture;
     auto form = fixture.make();
