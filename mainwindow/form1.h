@@ -76,6 +76,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -97,11 +98,14 @@ private:
     void customPointerRule();
     void defaultPointerRule();
     void loadMouseIcon(const QString& path);
+    void showApplicationIcon();
 
     Form1Services services_;
     SkinFramework skinFramework_;
     std::int16_t mousePointer_ = kDefaultPointer;
     std::optional<QCursor> mouseIcon_;
+    bool iconWanted_ = false; // the application icon, once the first frame is painted
+    bool framePainted_ = false;
 
     PushButton* PushButton1 = nullptr;
     PushButton* PushButton2 = nullptr;

@@ -18,6 +18,25 @@ void Form1::loadMouseIcon(const QString& path) {
         QCursor(QPixmap::fromImage(picture.image), picture.hotSpot.x(), picture.hotSpot.y());
 }
 
+// The window shows the application icon from its first frame on. Handing the icon to the
+// display sends all four images to the display server, which the first frame need not wait
+// for: the icon follows as soon as that frame is painted.
+void Form1::showApplicationIcon() {
+    if (framePainted_)
+        setWindowIcon(Resources::applicationIcon());
+    else
+        iconWanted_ = true;
+}
+
+void Form1::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (framePainted_)
+        return;
+    framePainted_ = true;
+    if (iconWanted_)
+        QMetaObject::invokeMethod(this, &Form1::showApplicationIcon, Qt::QueuedConnection);
+}
+
 void Form1::Form_Load() {
     ErrorReport report(services_.messages, QStringLiteral("Form_Load"));
     const QString folder = services_.programFolder;
@@ -42,7 +61,7 @@ void Form1::Form_Load() {
     report.run(140, [&] { Calendar2->setValue(services_.today()); });
     report.run(142, [&] {
         setWindowTitle(Main::kProductName);
-        setWindowIcon(Resources::applicationIcon());
+        showApplicationIcon();
     });
     report.run(142, [&] { Main::SetAppTitle(); });
 }

@@ -1,3 +1,4 @@
+#include "font_config_preload.h"
 #include "form1.h"
 #include "system_services.h"
 #include "window_style.h"
@@ -5,6 +6,7 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    FontConfigPreload fonts;
     QApplication app(argc, argv);
     QApplication::setApplicationVersion(QStringLiteral(OSTRELIN_VERSION));
     // The desktop ties the window to the menu entry by this name (Wayland) and by the window
@@ -12,6 +14,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral(OSTRELIN_APP_ID));
     QApplication::setStyle(new WindowStyle);
     SystemServices system;
+    fonts.wait(); // the window's first caption is measured as it is built
     Form1 window(system.services());
     window.show();
     return QApplication::exec();

@@ -59,6 +59,11 @@ TEST(FormLoad, FillsDatesCaptionIconAndTitle) {
         EXPECT_FALSE(form->hasMouseIcon());
         EXPECT_TRUE(fixture.opener.opened.isEmpty());
         EXPECT_EQ(background(*form, "Frame1"), QColor(Qt::white));
+        // The icon follows the first frame.
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return form->windowIcon().availableSizes().contains(QSize(256, 256)); }));
         const QList<QSize> sizes = form->windowIcon().availableSizes();
         for (int s : {32, 48, 128, 256})
             EXPECT_TRUE(sizes.contains(QSize(s, s))) << s;
