@@ -1,33 +1,10 @@
 #include "day_name_row.h"
 
-#include <QHash>
+#include "laid_out_text.h"
+
 #include <QPainter>
-#include <QStaticText>
 #include <QStyle>
 #include <QTableView>
-
-namespace {
-
-// The names as text laid out in the font they are drawn in, shared by both calendars; kept for
-// the program's lifetime.
-const QStaticText& laidOut(const QString& name, const QFont& font) {
-    static auto* texts = new QHash<QString, QStaticText>;
-    static auto* laidOutIn = new QFont;
-    if (*laidOutIn != font) {
-        texts->clear();
-        *laidOutIn = font;
-    }
-    auto it = texts->find(name);
-    if (it == texts->end()) {
-        QStaticText text(name);
-        text.setTextFormat(Qt::PlainText);
-        text.prepare(QTransform(), font);
-        it = texts->insert(name, text);
-    }
-    return *it;
-}
-
-} // namespace
 
 DayNameRow::DayNameRow(QTableView& view, QAbstractItemDelegate& calendarDelegate,
                        const QTextCharFormat& format)
@@ -41,7 +18,7 @@ void DayNameRow::paint(QPainter* painter, const QStyleOptionViewItem& option,
         return;
     }
     const QFont font = format_.font();
-    const QStaticText& text = laidOut(index.data(Qt::DisplayRole).toString(), font);
+    const QStaticText& text = laidOutText(index.data(Qt::DisplayRole).toString(), font);
     // The item view's text area: the cell less the focus frame's margin and one pixel a side.
     const int margin =
         view_.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &view_) + 1;

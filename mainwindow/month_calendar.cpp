@@ -2,38 +2,15 @@
 
 #include "arial_font.h"
 #include "day_name_row.h"
+#include "laid_out_text.h"
 #include "readable_colour.h"
 #include "window_colours.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QPainter>
-#include <QStaticText>
 #include <QTableView>
 #include <QTextCharFormat>
-
-namespace {
-
-// The day numbers, laid out once in the grid's font and shared by both calendars: each paints
-// 42 of them at every repaint. Laid out in the font they are drawn in, so that the first paint
-// centres them as every later one does. Kept for the program's lifetime.
-const QList<QStaticText>& dayNumbers(const QFont& font) {
-    static auto* numbers = new QList<QStaticText>;
-    static auto* laidOutIn = new QFont;
-    if (numbers->isEmpty() || *laidOutIn != font) {
-        numbers->clear();
-        for (int day = 1; day <= 31; ++day) {
-            QStaticText text(QString::number(day));
-            text.setTextFormat(Qt::PlainText);
-            text.prepare(QTransform(), font);
-            numbers->append(text);
-        }
-        *laidOutIn = font;
-    }
-    return *numbers;
-}
-
-} // namespace
 
 MonthCalendar::MonthCalendar(QWidget* parent)
     : QCalendarWidget(parent), gridFont_(arialFont(8.25, false)) {
@@ -139,7 +116,7 @@ void MonthCalendar::paintCell(QPainter* painter, const QRect& rect, QDate date) 
     else
         painter->setPen(pal.color(QPalette::Disabled, QPalette::Text));
     painter->setFont(gridFont_);
-    const QStaticText& text = dayNumbers(gridFont_)[date.day() - 1];
+    const QStaticText& text = laidOutText(QString::number(date.day()), gridFont_);
     const QSizeF size = text.size();
     painter->drawStaticText(QPointF(rect.x() + (rect.width() - size.width()) / 2,
                                     rect.y() + (rect.height() - size.height()) / 2),
