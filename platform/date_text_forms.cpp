@@ -1,6 +1,9 @@
 #include "date_text_internal.h"
 
+#include <QVarLengthArray>
+
 #include <algorithm>
+#include <string_view>
 
 namespace DateText::detail {
 
@@ -86,21 +89,23 @@ bool matchFormat(const LocaleData& data, const QList<FormatToken>& tokens, qsize
 
 namespace {
 
-// The free forms: numeric dates with one separator, and dates with a month name.
+// The free forms: numeric dates with one separator, and dates with a month name. The text is
+// read into items, viewed in place; a date has few of them, so they stay on the stack.
 
 struct Item {
     enum Kind { Num, Word, Punct } kind;
     Number number;
-    QString text;
+    QStringView text;
 };
+using Items = QVarLengthArray<Item, 16>;
 
-bool isLetterAt(const QString& s, qsizetype pos) {
+bool isLetterAt(QStringView s, qsizetype pos) {
     const char32_t c = codePointAt(s, pos);
     return QChar::isLetter(c) || QChar::isMark(c);
 }
 
-QList<Item> tokenize(const QString& s) {
-    QList<Item> items;
+void tokenize(const QString& s, Items& items) {
+    const QStringView view(s);
     for (qsizetype pos = 0; pos < s.size();) {
         const QChar c = s[pos];
         if (c == QLatin1Char(' ')) {
@@ -114,57 +119,81 @@ QList<Item> tokenize(const QString& s) {
                 codePointAt(s, pos, &units);
                 pos += units;
             }
-            items.append({Item::Word, {}, s.sliced(start, pos - start)});
+            items.append({Item::Word, {}, view.sliced(start, pos - start)});
         } else {
             qsizetype units = 1;
             codePointAt(s, pos, &units);
-            items.append({Item::Punct, {}, s.sliced(pos, units)});
+            items.append({Item::Punct, {}, view.sliced(pos, units)});
             pos += units;
         }
     }
-    return items;
 }
+
+bool isGapMark(QChar c) {
+    return c == QLatin1Char(',') || c == QLatin1Char('-') || c == QLatin1Char('/') ||
+           c == QLatin1Char('.');
+}
+
+// A number or word of the date and the punctuation marks after it.
+struct Value {
+    const Item* item;
+    QStringView firstMark; // empty where no mark follows
+    int marks = 0;
+    bool onlyGapMarks = true; // every mark is a comma, hyphen, slash or dot
+
+    bool endsBare() const { return marks == 0; }
+    // Whether the marks after the value are exactly the text given.
+    bool marksAre(QStringView text) const {
+        return marks == 0 ? text.isEmpty() : marks == 1 && firstMark == text;
+    }
+};
 
 } // namespace
 
 bool matchFree(const LocaleData& data, const QString& s, Fields& fields) {
-    QList<Item> items = tokenize(s);
+    Items items;
+    tokenize(s, items);
+    const Item* item = items.cbegin();
+    const Item* const end = items.cend();
+    const auto punctIs = [&](const char16_t* mark) {
+        return item != end && item->kind == Item::Punct && item->text == QStringView(mark);
+    };
 
     // An optional leading weekday name, with its abbreviation dot and a comma after it.
-    if (!items.isEmpty() && items.front().kind == Item::Word) {
-        if (auto weekday = data.weekdays.lookUp(items.front().text)) {
+    if (item != end && item->kind == Item::Word) {
+        if (auto weekday = data.weekdays.lookUp(item->text)) {
             fields.weekday = weekday;
-            items.removeFirst();
-            if (!items.isEmpty() && items.front().kind == Item::Punct &&
-                items.front().text == QLatin1String("."))
-                items.removeFirst();
-            if (!items.isEmpty() && items.front().kind == Item::Punct &&
-                items.front().text == QLatin1String(","))
-                items.removeFirst();
+            ++item;
+            if (punctIs(u"."))
+                ++item;
+            if (punctIs(u","))
+                ++item;
         }
     }
-    if (items.isEmpty())
+    if (item == end)
         return false;
 
-    const bool hasWord =
-        std::any_of(items.begin(), items.end(), [](const Item& i) { return i.kind == Item::Word; });
-    QList<Item> values;  // numbers and words, in order
-    QList<QString> gaps; // the punctuation after each value ("" for none)
-    for (const Item& item : items) {
-        if (item.kind == Item::Punct) {
+    const bool hasWord = std::any_of(item, end, [](const Item& i) { return i.kind == Item::Word; });
+    QVarLengthArray<Value, 8> values; // numbers and words, in order
+    for (; item != end; ++item) {
+        if (item->kind == Item::Punct) {
             if (values.isEmpty())
                 return false; // leading punctuation
+            Value& last = values.back();
             // A numeric date has one mark between its numbers; with a month name, the marks
             // may come in any mix.
-            if (!hasWord && !gaps.back().isEmpty())
+            if (!hasWord && !last.endsBare())
                 return false;
-            gaps.back() += item.text;
+            if (last.endsBare())
+                last.firstMark = item->text;
+            ++last.marks;
+            last.onlyGapMarks =
+                last.onlyGapMarks && std::all_of(item->text.begin(), item->text.end(), isGapMark);
         } else {
-            if (!hasWord && !values.isEmpty() && values.back().kind == Item::Num &&
-                gaps.back().isEmpty())
+            if (!hasWord && !values.isEmpty() && values.back().item->kind == Item::Num &&
+                values.back().endsBare())
                 return false; // two numbers with only blanks between them
-            values.append(item);
-            gaps.append(QString());
+            values.append(Value{item, {}, 0, true});
         }
     }
 
@@ -172,20 +201,20 @@ bool matchFree(const LocaleData& data, const QString& s, Fields& fields) {
         // Numeric: a S b S c, or a S b, with one separator throughout.
         if (values.size() < 2 || values.size() > 3)
             return false;
-        const QString sep = gaps.front();
-        const bool allowed = sep == QLatin1String("/") || sep == QLatin1String("-") ||
-                             sep == QLatin1String(".") || sep == QString(data.separator);
+        const QStringView sep = values.front().firstMark;
+        const bool allowed = sep == u"/" || sep == u"-" || sep == u"." ||
+                             (sep.size() == 1 && sep.front() == data.separator);
         if (!allowed)
             return false;
         for (qsizetype i = 0; i + 1 < values.size(); ++i)
-            if (gaps[i] != sep)
+            if (!values[i].marksAre(sep))
                 return false;
-        const QString& last = gaps.back();
-        if (!last.isEmpty() && !(last == sep && sep == QLatin1String(".")))
+        const Value& last = values.back();
+        if (!last.endsBare() && !(last.marksAre(sep) && sep == u"."))
             return false;
-        const Number a = values[0].number, b = values[1].number;
+        const Number a = values[0].item->number, b = values[1].item->number;
         if (values.size() == 3) {
-            const Number c = values[2].number;
+            const Number c = values[2].item->number;
             Number d, m, y;
             if (a.digits >= 3 || data.order == Order::YMD)
                 y = a, m = b, d = c;
@@ -210,23 +239,22 @@ bool matchFree(const LocaleData& data, const QString& s, Fields& fields) {
     // A month name with one or two numbers, in the orders day-month-year, month-day-year and
     // year-month-day, the parts apart by blanks, commas, dots, hyphens and slashes; only a dot
     // may end the text.
-    const auto isGapMark = [](QChar c) {
-        return c == QLatin1Char(',') || c == QLatin1Char('-') || c == QLatin1Char('/') ||
-               c == QLatin1Char('.');
-    };
-    for (const QString& gap : gaps)
-        if (!std::all_of(gap.begin(), gap.end(), isGapMark))
-            return false;
-    if (!gaps.back().isEmpty() && gaps.back() != QLatin1String("."))
+    if (!std::all_of(values.begin(), values.end(), [](const Value& v) { return v.onlyGapMarks; }))
         return false;
-    QString shape;
-    for (const Item& v : values)
-        shape += v.kind == Item::Num ? QLatin1Char('n') : QLatin1Char('w');
-    const qsizetype w = shape.indexOf(QLatin1Char('w'));
-    const auto month = data.months.lookUp(values[w].text);
+    if (!values.back().endsBare() && !values.back().marksAre(u"."))
+        return false;
+    if (values.size() > 3)
+        return false; // no form has more than three parts
+    char shapeText[4] = {};
+    for (qsizetype i = 0; i < values.size(); ++i)
+        shapeText[i] = values[i].item->kind == Item::Num ? 'n' : 'w';
+    const std::string_view shape(shapeText);
+    const std::size_t w = shape.find('w');
+    const auto month = data.months.lookUp(values[static_cast<qsizetype>(w)].item->text);
     if (!month)
         return false;
     fields.month = month;
+    auto number = [&](qsizetype i) { return values[i].item->number; };
     auto year = [&](const Number& n) {
         if (n.digits < 2 || n.digits > 4)
             return false;
@@ -238,30 +266,131 @@ bool matchFree(const LocaleData& data, const QString& s, Fields& fields) {
         fields.day = n.value;
         return n.digits <= 2;
     };
-    if (shape == QLatin1String("nwn")) {
-        if (values[0].number.digits >= 3)
-            return year(values[0].number) && day(values[2].number);
-        return day(values[0].number) && year(values[2].number);
+    if (shape == "nwn") {
+        if (number(0).digits >= 3)
+            return year(number(0)) && day(number(2));
+        return day(number(0)) && year(number(2));
     }
-    if (shape == QLatin1String("wnn"))
-        return day(values[1].number) && year(values[2].number);
-    if (shape == QLatin1String("nw"))
-        return day(values[0].number);
-    if (shape == QLatin1String("wn"))
-        return day(values[1].number);
+    if (shape == "wnn")
+        return day(number(1)) && year(number(2));
+    if (shape == "nw")
+        return day(number(0));
+    if (shape == "wn")
+        return day(number(1));
     return false;
 }
 
 namespace {
 
-// The time of day after the date.
+// The time of day after the date. The forms are tried in a fixed order, so that where a text
+// could be read more than one way, the same reading always wins: AM/PM texts in the locale's
+// order, with a blank where one may stand; the longer hour; seconds present.
 
-int digitsValue(const QString& s) {
+int digitsValue(QStringView s) {
     qsizetype pos = 0;
     return readNumber(s, pos).value;
 }
 
+// The end of exactly count digits (code points) from pos, or -1.
+qsizetype digitsEnd(QStringView s, qsizetype pos, int count) {
+    for (int i = 0; i < count; ++i) {
+        if (!isDigitAt(s, pos))
+            return -1;
+        qsizetype units = 1;
+        codePointAt(s, pos, &units);
+        pos += units;
+    }
+    return pos;
+}
+
+class TimeReader {
+public:
+    TimeReader(const LocaleData& data, const QString& s) : s_(s) {
+        for (const QList<QString>* texts : {&data.amTexts, &data.pmTexts})
+            for (const QString& t : *texts)
+                markers_.append(t);
+    }
+
+    // Reads a time from pos to the end of the text.
+    bool read(qsizetype pos, TimeMatch& match) const {
+        for (const QStringView marker : markers_) {
+            if (!QStringView(s_).sliced(pos).startsWith(marker))
+                continue;
+            const qsizetype after = pos + marker.size();
+            for (const bool blank : {true, false}) {
+                qsizetype clock = after;
+                if (blank && !(clock < s_.size() && s_[clock] == QLatin1Char(' ')))
+                    continue;
+                clock += blank ? 1 : 0;
+                if (readClock(clock, match)) {
+                    match.markerBefore = marker;
+                    return true;
+                }
+            }
+        }
+        return readClock(pos, match);
+    }
+
+private:
+    bool readClock(qsizetype pos, TimeMatch& match) const {
+        const QStringView view(s_);
+        for (const int hourDigits : {2, 1}) {
+            const qsizetype hourEnd = digitsEnd(s_, pos, hourDigits);
+            if (hourEnd < 0 || hourEnd >= s_.size() || s_[hourEnd] != QLatin1Char(':'))
+                continue;
+            const qsizetype minuteEnd = digitsEnd(s_, hourEnd + 1, 2);
+            if (minuteEnd < 0)
+                continue;
+            match.hour = view.sliced(pos, hourEnd - pos);
+            match.minute = view.sliced(hourEnd + 1, minuteEnd - hourEnd - 1);
+            if (minuteEnd < s_.size() && s_[minuteEnd] == QLatin1Char(':')) {
+                const qsizetype secondEnd = digitsEnd(s_, minuteEnd + 1, 2);
+                if (secondEnd >= 0 && readMarkerAfter(secondEnd, match)) {
+                    match.second = view.sliced(minuteEnd + 1, secondEnd - minuteEnd - 1);
+                    return true;
+                }
+            }
+            if (readMarkerAfter(minuteEnd, match)) {
+                match.second = {};
+                return true;
+            }
+        }
+        return false;
+    }
+
+    bool readMarkerAfter(qsizetype pos, TimeMatch& match) const {
+        const QStringView rest = QStringView(s_).sliced(pos);
+        for (const bool blank : {true, false}) {
+            if (blank && !rest.startsWith(QLatin1Char(' ')))
+                continue;
+            const QStringView marker = rest.sliced(blank ? 1 : 0);
+            if (std::find(markers_.cbegin(), markers_.cend(), marker) != markers_.cend()) {
+                match.markerAfter = marker;
+                return true;
+            }
+        }
+        match.markerAfter = {};
+        return rest.isEmpty();
+    }
+
+    const QString& s_;
+    QVarLengthArray<QStringView, 4> markers_;
+};
+
 } // namespace
+
+std::optional<TimeMatch> matchTime(const LocaleData& data, const QString& s) {
+    const TimeReader reader(data, s);
+    for (qsizetype blank = s.indexOf(QLatin1Char(' ')); blank >= 0;
+         blank = s.indexOf(QLatin1Char(' '), blank + 1)) {
+        TimeMatch match;
+        if (reader.read(blank + 1, match)) {
+            match.dateLength = blank;
+            return match;
+        }
+    }
+    return std::nullopt;
+}
 
 DateAndTime splitTime(const LocaleData& data, const QString& s) {
     DateAndTime split;
@@ -269,17 +398,16 @@ DateAndTime splitTime(const LocaleData& data, const QString& s) {
         split.datePart = s;
         return split;
     }
-    const auto m = data.timePattern.match(s);
+    const auto m = matchTime(data, s);
     split.ok = false;
-    if (!m.hasMatch() || m.capturedLength(1) == 0)
+    if (!m || m->dateLength == 0)
         return split;
-    const QString before = m.captured(2), after = m.captured(6);
-    if (!before.isEmpty() && !after.isEmpty())
+    if (!m->markerBefore.isEmpty() && !m->markerAfter.isEmpty())
         return split;
-    const QString marked = before.isEmpty() ? after : before;
-    int hour = digitsValue(m.captured(3));
-    const int minute = digitsValue(m.captured(4));
-    const int second = m.capturedLength(5) ? digitsValue(m.captured(5)) : 0;
+    const QStringView marked = m->markerBefore.isEmpty() ? m->markerAfter : m->markerBefore;
+    int hour = digitsValue(m->hour);
+    const int minute = digitsValue(m->minute);
+    const int second = m->second.isEmpty() ? 0 : digitsValue(m->second);
     if (minute > 59 || second > 59)
         return split;
     if (!marked.isEmpty()) {
@@ -290,7 +418,7 @@ DateAndTime splitTime(const LocaleData& data, const QString& s) {
     } else if (hour > 23) {
         return split;
     }
-    split.datePart = m.captured(1);
+    split.datePart = s.first(m->dateLength);
     split.time = std::chrono::seconds{hour * 3600 + minute * 60 + second};
     split.ok = true;
     return split;

@@ -8,7 +8,6 @@
 #include <QHash>
 #include <QList>
 #include <QLocale>
-#include <QRegularExpression>
 #include <QString>
 
 #include <chrono>
@@ -34,16 +33,15 @@ struct Name {
     int value;    // month 1..12 or weekday 1..7 (Monday first)
 };
 
-// The names of months or weekdays, prepared for the two ways a text is matched against them.
+// The names of months or weekdays, grouped by their first UTF-16 unit, longest first, so that a
+// text is compared only with the few names that begin as it does, and "june" is tried before
+// "jun".
 struct NameIndex {
-    // Whole words: the value a name stands for, or 0 where it names two different values.
-    QHash<QString, int> byText;
-    // Names at a position in a text: the names beginning with each first UTF-16 unit, longest
-    // first, so that "june" is tried before "jun".
     QHash<char16_t, QList<Name>> byFirstUnit;
 
     explicit NameIndex(const QList<Name>& names = {});
-    std::optional<int> lookUp(const QString& word) const;
+    // The value a whole word names, or nothing where it names no value or two different ones.
+    std::optional<int> lookUp(QStringView word) const;
     const QList<Name>& startingWith(QChar first) const;
 };
 
@@ -57,7 +55,6 @@ struct LocaleData {
     QList<QString> amTexts, pmTexts; // normalised
     Order order = Order::MDY;
     QChar separator = QLatin1Char('/');
-    QRegularExpression timePattern; // a date part, then a time with an optional AM/PM text
 };
 
 // The locale's data, computed once per locale (the last eight locales asked for are kept).
@@ -76,17 +73,27 @@ struct Fields {
 };
 
 // The code point at pos and the number of UTF-16 units it takes.
-char32_t codePointAt(const QString& s, qsizetype pos, qsizetype* units = nullptr);
-bool isDigitAt(const QString& s, qsizetype pos);
+char32_t codePointAt(QStringView s, qsizetype pos, qsizetype* units = nullptr);
+bool isDigitAt(QStringView s, qsizetype pos);
 // A run of decimal digits (of any script) starting at pos.
-Number readNumber(const QString& s, qsizetype& pos);
-void skipBlanks(const QString& s, qsizetype& pos);
+Number readNumber(QStringView s, qsizetype& pos);
+void skipBlanks(QStringView s, qsizetype& pos);
 
 // Matches the text, from pos, against the format tokens from index on.
 bool matchFormat(const LocaleData& data, const QList<FormatToken>& tokens, qsizetype index,
                  const QString& s, qsizetype pos, Fields& fields);
 // Reads the free forms: numeric dates with one separator, and dates with a month name.
 bool matchFree(const LocaleData& data, const QString& s, Fields& fields);
+
+// A text read as a date part, a blank and a time of day: an hour of one or two digits, two-digit
+// minutes and optional two-digit seconds, with an optional AM/PM text before the hour (and a
+// blank after it) or after the time (with a blank before it). The date part is the shortest
+// that lets the rest read as a time; the parts are views into the text.
+struct TimeMatch {
+    qsizetype dateLength = 0;
+    QStringView markerBefore, hour, minute, second, markerAfter;
+};
+std::optional<TimeMatch> matchTime(const LocaleData& data, const QString& s);
 
 // The date part of a text and the time of day after it.
 struct DateAndTime {

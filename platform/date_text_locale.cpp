@@ -14,12 +14,41 @@ bool isIgnorable(QChar c) {
     return u == 0x200E || u == 0x200F || u == 0x061C || u == 0x200B || u == 0xFEFF;
 }
 
+bool isAsciiBlank(char16_t u) {
+    return u == u' ' || (u >= u'\t' && u <= u'\r');
+}
+
 } // namespace
 
 QString normalize(const QString& text) {
-    QString out = text;
-    out.removeIf(isIgnorable);
-    return out.simplified().toCaseFolded();
+    const bool ascii =
+        std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; });
+    if (!ascii) {
+        QString out = text;
+        out.removeIf(isIgnorable);
+        return out.simplified().toCaseFolded();
+    }
+    // Plain ASCII, which most typed dates are, in one pass: no ignorable marks can occur, the
+    // blanks are the six ASCII ones, and folding the case is lowering A to Z.
+    QString out(text.size(), Qt::Uninitialized);
+    QChar* const begin = out.data();
+    QChar* end = begin;
+    bool blankPending = false;
+    for (const QChar c : text) {
+        char16_t u = c.unicode();
+        if (isAsciiBlank(u)) {
+            blankPending = end != begin;
+            continue;
+        }
+        if (blankPending)
+            *end++ = QLatin1Char(' ');
+        blankPending = false;
+        if (u >= u'A' && u <= u'Z')
+            u += u'a' - u'A';
+        *end++ = QChar(u);
+    }
+    out.truncate(end - begin);
+    return out;
 }
 
 namespace {
@@ -118,25 +147,24 @@ QList<Name> collectNames(const QLocale& locale, int count, bool months) {
     return names;
 }
 
-QString alternation(const QList<QString>& texts) {
-    QStringList escaped;
-    for (const QString& t : texts)
-        escaped << QRegularExpression::escape(t);
-    return escaped.join(QLatin1Char('|'));
-}
-
 } // namespace
 
 NameIndex::NameIndex(const QList<Name>& names) {
-    for (const Name& name : names) {
-        const auto known = byText.constFind(name.text);
-        byText.insert(name.text, known == byText.cend() || *known == name.value ? name.value : 0);
+    for (const Name& name : names)
         byFirstUnit[name.text.front().unicode()].append(name); // names come longest first
-    }
 }
 
-std::optional<int> NameIndex::lookUp(const QString& word) const {
-    const int value = byText.value(word, 0);
+std::optional<int> NameIndex::lookUp(QStringView word) const {
+    if (word.isEmpty())
+        return std::nullopt;
+    int value = 0;
+    for (const Name& name : startingWith(word.front())) {
+        if (name.text != word)
+            continue;
+        if (value && value != name.value)
+            return std::nullopt; // the same text names two values
+        value = name.value;
+    }
     return value ? std::optional<int>(value) : std::nullopt;
 }
 
@@ -162,13 +190,6 @@ LocaleData buildLocaleData(const QLocale& locale) {
     for (const QString& t : {locale.pmText(), QStringLiteral("PM")})
         if (!normalize(t).isEmpty())
             data.pmTexts.append(normalize(t));
-
-    const QString marker =
-        QStringLiteral("((?:%1)|(?:%2))").arg(alternation(data.amTexts), alternation(data.pmTexts));
-    data.timePattern = QRegularExpression(
-        QStringLiteral("^(.*?) (?:%1 ?)?(\\d{1,2}):(\\d\\d)(?::(\\d\\d))?(?: ?%1)?$").arg(marker),
-        QRegularExpression::UseUnicodePropertiesOption);
-    data.timePattern.optimize();
 
     // Order of the numeric fields and the separator, from the short format.
     QString fields;
@@ -229,7 +250,7 @@ const LocaleData& localeData(const QLocale& locale) {
     }
     return cached.front();
 }
-char32_t codePointAt(const QString& s, qsizetype pos, qsizetype* units) {
+char32_t codePointAt(QStringView s, qsizetype pos, qsizetype* units) {
     const QChar c = s[pos];
     if (c.isHighSurrogate() && pos + 1 < s.size() && s[pos + 1].isLowSurrogate()) {
         if (units)
@@ -241,11 +262,11 @@ char32_t codePointAt(const QString& s, qsizetype pos, qsizetype* units) {
     return c.unicode();
 }
 
-bool isDigitAt(const QString& s, qsizetype pos) {
+bool isDigitAt(QStringView s, qsizetype pos) {
     return pos < s.size() && QChar::isDigit(codePointAt(s, pos));
 }
 
-Number readNumber(const QString& s, qsizetype& pos) {
+Number readNumber(QStringView s, qsizetype& pos) {
     Number n;
     while (isDigitAt(s, pos) && n.digits < 9) {
         qsizetype units = 1;
@@ -258,7 +279,7 @@ Number readNumber(const QString& s, qsizetype& pos) {
     return n;
 }
 
-void skipBlanks(const QString& s, qsizetype& pos) {
+void skipBlanks(QStringView s, qsizetype& pos) {
     while (pos < s.size() && s[pos] == QLatin1Char(' '))
         ++pos;
 }
