@@ -13,7 +13,7 @@
 
 void Form1::loadMouseIcon(const QString& path) {
     mouseIcon_.reset();
-    const CursorPicture picture = CursorFile::load(path);
+    const CursorPicture picture = services_.readCursorFile(path);
     mouseIcon_ =
         QCursor(QPixmap::fromImage(picture.image), picture.hotSpot.x(), picture.hotSpot.y());
 }
