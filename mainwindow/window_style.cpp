@@ -2,9 +2,11 @@
 
 #include "window_colours.h"
 
+#include <QApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QPixmapCache>
 #include <QStyleFactory>
 #include <QStyleOption>
 
@@ -54,4 +56,58 @@ int WindowStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWi
     if (hint == SH_Table_GridLineColor && option)
         return static_cast<int>(option->palette.color(QPalette::Dark).rgba());
     return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
+// Fusion keeps each push-button panel it draws, but finds it again only for the same palette
+// object, and every button has a palette of its own. Here a panel is kept by what it shows: its
+// size, state, kind and colours, so that buttons of one size and look share it. The panel is
+// Fusion's own, copied pixel for pixel.
+bool WindowStyle::drawCachedButtonPanel(const QStyleOption& option, QPainter& painter,
+                                        const QWidget* widget) const {
+    if (option.rect.isEmpty() || painter.deviceTransform().type() > QTransform::TxTranslate)
+        return false;
+    const auto* button = qstyleoption_cast<const QStyleOptionButton*>(&option);
+    const qreal ratio = qApp->devicePixelRatio();
+    QString key = QStringLiteral("ostrelin-button-panel-%1-%2-%3-%4x%5@%6")
+                      .arg(static_cast<int>(option.state))
+                      .arg(static_cast<int>(option.direction))
+                      .arg(button ? static_cast<int>(button->features) : -1)
+                      .arg(option.rect.width())
+                      .arg(option.rect.height())
+                      .arg(ratio);
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+        const QBrush& brush = option.palette.brush(static_cast<QPalette::ColorRole>(role));
+        if (brush.style() != Qt::SolidPattern && brush.style() != Qt::NoBrush)
+            return false; // a gradient or texture: drawn as it comes
+        key += QLatin1Char('-') + QString::number(brush.color().rgba64(), 16);
+    }
+    QPixmap panel;
+    if (!QPixmapCache::find(key, &panel)) {
+        QImage image(option.rect.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(ratio);
+        image.fill(0);
+        QPainter imagePainter(&image);
+        if (button) {
+            QStyleOptionButton at = *button;
+            at.rect.moveTo(0, 0);
+            QProxyStyle::drawPrimitive(PE_PanelButtonCommand, &at, &imagePainter, widget);
+        } else {
+            QStyleOption at = option;
+            at.rect.moveTo(0, 0);
+            QProxyStyle::drawPrimitive(PE_PanelButtonCommand, &at, &imagePainter, widget);
+        }
+        imagePainter.end();
+        panel = QPixmap::fromImage(image);
+        QPixmapCache::insert(key, panel);
+    }
+    painter.drawPixmap(option.rect, panel);
+    return true;
+}
+
+void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                                QPainter* painter, const QWidget* widget) const {
+    if (element == PE_PanelButtonCommand && option && painter &&
+        drawCachedButtonPanel(*option, *painter, widget))
+        return;
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
 }
