@@ -2,6 +2,7 @@
 
 #include "window_colours.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QPainter>
 #include <QPainterPath>
@@ -58,44 +59,52 @@ int WindowStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWi
     return QProxyStyle::styleHint(hint, option, widget, returnData);
 }
 
-// Fusion keeps each push-button panel it draws, but finds it again only for the same palette
-// object, and every button has a palette of its own. Here a panel is kept by what it shows: its
-// size, state, kind and colours, so that buttons of one size and look share it. The panel is
-// Fusion's own, copied pixel for pixel.
-bool WindowStyle::drawCachedButtonPanel(const QStyleOption& option, QPainter& painter,
-                                        const QWidget* widget) const {
-    if (option.rect.isEmpty() || painter.deviceTransform().type() > QTransform::TxTranslate)
-        return false;
-    const auto* button = qstyleoption_cast<const QStyleOptionButton*>(&option);
-    const qreal ratio = qApp->devicePixelRatio();
-    QString key = QStringLiteral("ostrelin-button-panel-%1-%2-%3-%4x%5@%6")
+namespace {
+
+// A cache key for a panel: its kind and what it shows (size, state, direction, colours and the
+// option's own fields), or nothing where a brush is not a plain colour.
+QString panelKey(QStyle::PrimitiveElement element, const QStyleOption& option,
+                 const QString& fields, qreal ratio) {
+    QString key = QStringLiteral("ostrelin-panel-%1-%2-%3-%4-%5x%6@%7")
+                      .arg(static_cast<int>(element))
                       .arg(static_cast<int>(option.state))
                       .arg(static_cast<int>(option.direction))
-                      .arg(button ? static_cast<int>(button->features) : -1)
+                      .arg(fields)
                       .arg(option.rect.width())
                       .arg(option.rect.height())
                       .arg(ratio);
     for (int role = 0; role < QPalette::NColorRoles; ++role) {
         const QBrush& brush = option.palette.brush(static_cast<QPalette::ColorRole>(role));
         if (brush.style() != Qt::SolidPattern && brush.style() != Qt::NoBrush)
-            return false; // a gradient or texture: drawn as it comes
+            return {}; // a gradient or texture
         key += QLatin1Char('-') + QString::number(brush.color().rgba64(), 16);
     }
+    return key;
+}
+
+} // namespace
+
+// Fusion keeps the push-button panels it draws, but finds one again only for the same palette
+// object, and every button has a palette of its own; line-edit panels it draws anew each time.
+// Here both are kept by what they show, so that controls of one size and look share one
+// drawing. The drawing is Fusion's own, made on a transparent image as Fusion makes its panels.
+template <typename Option>
+bool WindowStyle::drawCachedPanel(PrimitiveElement element, const Option& option,
+                                  const QString& fields, QPainter& painter,
+                                  const QWidget* widget) const {
+    const qreal ratio = qApp->devicePixelRatio();
+    const QString key = panelKey(element, option, fields, ratio);
+    if (key.isEmpty())
+        return false;
     QPixmap panel;
     if (!QPixmapCache::find(key, &panel)) {
         QImage image(option.rect.size() * ratio, QImage::Format_ARGB32_Premultiplied);
         image.setDevicePixelRatio(ratio);
         image.fill(0);
         QPainter imagePainter(&image);
-        if (button) {
-            QStyleOptionButton at = *button;
-            at.rect.moveTo(0, 0);
-            QProxyStyle::drawPrimitive(PE_PanelButtonCommand, &at, &imagePainter, widget);
-        } else {
-            QStyleOption at = option;
-            at.rect.moveTo(0, 0);
-            QProxyStyle::drawPrimitive(PE_PanelButtonCommand, &at, &imagePainter, widget);
-        }
+        Option at = option;
+        at.rect.moveTo(0, 0);
+        QProxyStyle::drawPrimitive(element, &at, &imagePainter, widget);
         imagePainter.end();
         panel = QPixmap::fromImage(image);
         QPixmapCache::insert(key, panel);
@@ -106,8 +115,26 @@ bool WindowStyle::drawCachedButtonPanel(const QStyleOption& option, QPainter& pa
 
 void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                                 QPainter* painter, const QWidget* widget) const {
-    if (element == PE_PanelButtonCommand && option && painter &&
-        drawCachedButtonPanel(*option, *painter, widget))
-        return;
+    const bool cacheable = option && painter && !option->rect.isEmpty() &&
+                           painter->deviceTransform().type() <= QTransform::TxTranslate;
+    if (cacheable && element == PE_PanelButtonCommand) {
+        if (const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option))
+            if (drawCachedPanel(element, *button, QString::number(button->features), *painter,
+                                widget))
+                return;
+    }
+    // A spin box draws its editor's panel itself: Fusion draws none for the editor.
+    const bool inSpinBox = widget && qobject_cast<const QAbstractSpinBox*>(widget->parentWidget());
+    if (cacheable && element == PE_PanelLineEdit && !inSpinBox) {
+        if (const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option)) {
+            const QString fields = QStringLiteral("%1-%2-%3-%4")
+                                       .arg(frame->lineWidth)
+                                       .arg(frame->midLineWidth)
+                                       .arg(static_cast<int>(frame->features))
+                                       .arg(static_cast<int>(frame->frameShape));
+            if (drawCachedPanel(element, *frame, fields, *painter, widget))
+                return;
+        }
+    }
     QProxyStyle::drawPrimitive(element, option, painter, widget);
 }

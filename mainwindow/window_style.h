@@ -4,8 +4,8 @@
 
 // The program's style: Fusion, with the calendars' month arrows drawn by the program itself in
 // the title colour, so that no desktop icon theme or image file is read for them, and their grid
-// lines in the button-shadow colour. Push-button panels are drawn once for each look and size
-// and then copied.
+// lines in the button-shadow colour. Push-button and text-box panels are drawn once for each look
+// and size and then copied.
 class WindowStyle : public QProxyStyle {
     Q_OBJECT
 
@@ -21,6 +21,7 @@ public:
 
 private:
     QIcon arrow(bool left) const;
-    bool drawCachedButtonPanel(const QStyleOption& option, QPainter& painter,
-                               const QWidget* widget) const;
+    template <typename Option>
+    bool drawCachedPanel(PrimitiveElement element, const Option& option, const QString& fields,
+                         QPainter& painter, const QWidget* widget) const;
 };

@@ -1,13 +1,16 @@
-// The program's style draws push-button panels through a cache of its own: each panel must be
-// the one Fusion draws for the same options, whatever was drawn before it.
+// The program's style draws push-button and text-box panels through a cache of its own: each
+// panel must be the one Fusion draws for the same options, whatever was drawn before it.
 
 #include "window_style.h"
 
 #include <QApplication>
 #include <QImage>
+#include <QLineEdit>
 #include <QPainter>
+#include <QSpinBox>
 #include <QStyleFactory>
 #include <QStyleOptionButton>
+#include <QStyleOptionFrame>
 
 #include <gtest/gtest.h>
 
@@ -15,11 +18,12 @@
 
 namespace {
 
-QImage panel(const QStyle& style, const QStyleOptionButton& option) {
+QImage panel(const QStyle& style, QStyle::PrimitiveElement element, const QStyleOption& option,
+             const QWidget* widget = nullptr) {
     QImage image(option.rect.size() + QSize(8, 8), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    image.fill(Qt::white); // the panels have soft edges, drawn over what lies under them
     QPainter painter(&image);
-    style.drawPrimitive(QStyle::PE_PanelButtonCommand, &option, &painter);
+    style.drawPrimitive(element, &option, &painter, widget);
     return image;
 }
 
@@ -63,9 +67,52 @@ TEST(WindowStyle, ButtonPanelsAreFusionsForEveryLookAndSize) {
         option.palette.setCurrentColorGroup(c.state & QStyle::State_Enabled ? QPalette::Active
                                                                             : QPalette::Disabled);
         option.rect = c.rect;
-        const QImage expected = panel(*fusion, option);
-        EXPECT_EQ(panel(ours, option), expected);
-        EXPECT_EQ(panel(ours, option), expected); // and again, from the cache
+        const QImage expected = panel(*fusion, QStyle::PE_PanelButtonCommand, option);
+        EXPECT_EQ(panel(ours, QStyle::PE_PanelButtonCommand, option), expected);
+        EXPECT_EQ(panel(ours, QStyle::PE_PanelButtonCommand, option), expected); // from the cache
+    }
+}
+
+TEST(WindowStyle, TextBoxPanelsAreFusionsForEveryLookAndSize) {
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    const QStyle& ours = *QApplication::style();
+    QSpinBox spinBox;
+    const QWidget* spinBoxEditor = spinBox.findChild<QLineEdit*>();
+    ASSERT_TRUE(spinBoxEditor);
+    QPalette white = QApplication::palette();
+    white.setColor(QPalette::Base, Qt::white);
+    QPalette dark = white;
+    dark.setColor(QPalette::Base, QColor(0x20, 0x20, 0x20));
+    const QStyle::State enabled = QStyle::State_Enabled | QStyle::State_Sunken;
+    const struct {
+        const char* name;
+        QStyle::State state;
+        int lineWidth;
+        QPalette palette;
+        const QWidget* widget;
+    } cases[] = {
+        // One size throughout, so that a cache that mixed two looks up would hand the earlier
+        // panel back. A spin box's editor gets no panel from Fusion, and must leave none behind.
+        {"spin_box_editor", enabled, 1, white, spinBoxEditor},
+        {"plain", enabled, 1, white, nullptr},
+        {"focused", enabled | QStyle::State_HasFocus, 1, white, nullptr},
+        {"read_only", enabled | QStyle::State_ReadOnly, 1, white, nullptr},
+        {"disabled", QStyle::State_Sunken, 1, white, nullptr},
+        {"frameless", enabled, 0, white, nullptr},
+        {"other_colours", enabled, 1, dark, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QStyleOptionFrame option;
+        option.state = c.state;
+        option.lineWidth = c.lineWidth;
+        option.palette = c.palette;
+        option.palette.setCurrentColorGroup(c.state & QStyle::State_Enabled ? QPalette::Active
+                                                                            : QPalette::Disabled);
+        option.rect = QRect(4, 4, 177, 22);
+        const QImage expected = panel(*fusion, QStyle::PE_PanelLineEdit, option, c.widget);
+        EXPECT_EQ(panel(ours, QStyle::PE_PanelLineEdit, option, c.widget), expected);
+        EXPECT_EQ(panel(ours, QStyle::PE_PanelLineEdit, option, c.widget), expected);
     }
 }
 
