@@ -123,7 +123,8 @@ void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
                                 widget))
                 return;
     }
-    // A spin box draws its editor's panel itself: Fusion draws none for the editor.
+    // Versions of Fusion that leave a spin box's editor to the spin box draw no panel for it;
+    // such an editor is drawn as it comes, so that it never hands an empty panel to a text box.
     const bool inSpinBox = widget && qobject_cast<const QAbstractSpinBox*>(widget->parentWidget());
     if (cacheable && element == PE_PanelLineEdit && !inSpinBox) {
         if (const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option)) {

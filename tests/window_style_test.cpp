@@ -92,7 +92,8 @@ TEST(WindowStyle, TextBoxPanelsAreFusionsForEveryLookAndSize) {
         const QWidget* widget;
     } cases[] = {
         // One size throughout, so that a cache that mixed two looks up would hand the earlier
-        // panel back. A spin box's editor gets no panel from Fusion, and must leave none behind.
+        // panel back. Some versions of Fusion draw no panel for a spin box's editor, which then
+        // must not hand its empty panel to the text boxes after it.
         {"spin_box_editor", enabled, 1, white, spinBoxEditor},
         {"plain", enabled, 1, white, nullptr},
         {"focused", enabled | QStyle::State_HasFocus, 1, white, nullptr},
