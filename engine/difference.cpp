@@ -19,8 +19,10 @@ Civil civil(const DateValue& value) {
             static_cast<int>(static_cast<unsigned>(value.date.day()))};
 }
 
+// Divisible by 4 and not by 100, or by 400: among multiples of 4, those of 100 are those of 25,
+// and those of 400 are those of 16. The bit tests hold for negative years too.
 constexpr bool isLeap(int year) {
-    return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+    return (year & 3) == 0 && (year % 25 != 0 || (year & 15) == 0);
 }
 
 constexpr int monthLength(int year, int month) {
@@ -30,21 +32,21 @@ constexpr int monthLength(int year, int month) {
     return 30 + ((month + (month >> 3)) & 1);
 }
 
+// Days from 1 March to the first of each month, January and February closing the year.
+constexpr unsigned kDaysBefore[12] = {306, 337, 0, 31, 61, 92, 122, 153, 184, 214, 245, 275};
+
 // A day number of a civil date, by the shift-to-March algorithm: with the year begun in March,
-// the leap day ends it and the days before each month follow one formula. The years are moved
-// on by whole 400-year cycles, so that every year of std::chrono::year counts as positive and
-// the arithmetic stays unsigned.
+// the leap day ends it and the days before each month are fixed. The years are moved on by
+// whole 400-year cycles, so that every year of std::chrono::year counts as positive and the
+// arithmetic stays unsigned; the leap days before a year are then y / 4 - y / 100 + y / 400.
+// The count starts at a fixed day far in the past: only differences of day numbers are used.
 constexpr std::int32_t dayNumber(const Civil& c) {
     constexpr unsigned kCycles = 82; // 82 * 400 years lift -32767 above zero
     const unsigned y =
         static_cast<unsigned>(c.year + static_cast<int>(kCycles * 400)) - (c.month <= 2 ? 1u : 0u);
-    const unsigned era = y / 400;
-    const unsigned yearOfEra = y - era * 400; // [0, 399]
-    const unsigned m = static_cast<unsigned>(c.month);
-    const unsigned dayOfYear =
-        (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + static_cast<unsigned>(c.day) - 1; // [0, 365]
-    const unsigned dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return static_cast<std::int32_t>(era * 146097 + dayOfEra);
+    const unsigned centuries = y / 100;
+    return static_cast<std::int32_t>(y * 365 + y / 4 - centuries + centuries / 4 +
+                                     kDaysBefore[c.month - 1] + static_cast<unsigned>(c.day));
 }
 
 // The rule works in 16-bit signed integers and fails on overflow instead of wrapping. Between

@@ -116,11 +116,15 @@ TEST(Engine, OtherPartCodesGiveNoValue) {
 }
 
 TEST(Engine, MonthLengthAtLeapYearAnchors) {
-    EXPECT_EQ(Difference::MonthLength(1900, 2), 28);
-    EXPECT_EQ(Difference::MonthLength(2000, 2), 29);
-    EXPECT_EQ(Difference::MonthLength(2100, 2), 28);
-    EXPECT_EQ(Difference::MonthLength(2400, 2), 29);
-    EXPECT_EQ(Difference::MonthLength(9999, 12), 31);
+    const struct {
+        int year, month, days;
+    } cases[] = {
+        {1900, 2, 28}, {2000, 2, 29}, {2100, 2, 28}, {2400, 2, 29}, {9999, 12, 31},
+        {2200, 2, 28}, // a multiple of 8 and of 100, not of 400
+        {1600, 2, 29}, {2024, 2, 29}, {2023, 2, 28}, {100, 2, 28},  {104, 2, 29},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Difference::MonthLength(c.year, c.month), c.days) << c.year << "-" << c.month;
 }
 
 TEST(DateValueType, RejectsValuesOutsideTheRange) {
