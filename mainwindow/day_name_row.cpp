@@ -23,14 +23,13 @@ void DayNameRow::paint(QPainter* painter, const QStyleOptionViewItem& option,
     const int margin =
         view_.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &view_) + 1;
     const QRect area = option.rect.adjusted(margin, 0, -margin, 0);
-    painter->save();
-    painter->setFont(font);
     const QSizeF size = text.size();
     if (size.width() > area.width()) {
-        painter->restore();
         calendarDelegate_.paint(painter, option, index);
         return;
     }
+    painter->save();
+    painter->setFont(font);
     painter->fillRect(option.rect, format_.background());
     painter->setPen(format_.foreground().color());
     // Centred as the item view centres: across at the exact half, down in whole pixels.

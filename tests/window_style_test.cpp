@@ -27,10 +27,21 @@ QImage panel(const QStyle& style, QStyle::PrimitiveElement element, const QStyle
     return image;
 }
 
+// Draws the panel with Fusion and twice with the program's style, the second time from its
+// cache, in the colour group the option's state gives.
+void expectFusionsPanel(const QStyle& fusion, QStyle::PrimitiveElement element,
+                        QStyleOption& option, const QWidget* widget = nullptr) {
+    option.palette.setCurrentColorGroup(option.state & QStyle::State_Enabled ? QPalette::Active
+                                                                             : QPalette::Disabled);
+    const QStyle& ours = *QApplication::style();
+    const QImage expected = panel(fusion, element, option, widget);
+    EXPECT_EQ(panel(ours, element, option, widget), expected);
+    EXPECT_EQ(panel(ours, element, option, widget), expected); // from the cache
+}
+
 TEST(WindowStyle, ButtonPanelsAreFusionsForEveryLookAndSize) {
     const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
-    const QStyle& ours = *QApplication::style();
-    ASSERT_TRUE(dynamic_cast<const WindowStyle*>(&ours));
+    ASSERT_TRUE(qobject_cast<const WindowStyle*>(QApplication::style()));
     QPalette white = QApplication::palette();
     white.setColor(QPalette::Button, Qt::white);
     QPalette dark = white;
@@ -64,18 +75,13 @@ TEST(WindowStyle, ButtonPanelsAreFusionsForEveryLookAndSize) {
         option.state = c.state;
         option.features = c.features;
         option.palette = c.palette;
-        option.palette.setCurrentColorGroup(c.state & QStyle::State_Enabled ? QPalette::Active
-                                                                            : QPalette::Disabled);
         option.rect = c.rect;
-        const QImage expected = panel(*fusion, QStyle::PE_PanelButtonCommand, option);
-        EXPECT_EQ(panel(ours, QStyle::PE_PanelButtonCommand, option), expected);
-        EXPECT_EQ(panel(ours, QStyle::PE_PanelButtonCommand, option), expected); // from the cache
+        expectFusionsPanel(*fusion, QStyle::PE_PanelButtonCommand, option);
     }
 }
 
 TEST(WindowStyle, TextBoxPanelsAreFusionsForEveryLookAndSize) {
     const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
-    const QStyle& ours = *QApplication::style();
     QSpinBox spinBox;
     const QWidget* spinBoxEditor = spinBox.findChild<QLineEdit*>();
     ASSERT_TRUE(spinBoxEditor);
@@ -108,12 +114,8 @@ TEST(WindowStyle, TextBoxPanelsAreFusionsForEveryLookAndSize) {
         option.state = c.state;
         option.lineWidth = c.lineWidth;
         option.palette = c.palette;
-        option.palette.setCurrentColorGroup(c.state & QStyle::State_Enabled ? QPalette::Active
-                                                                            : QPalette::Disabled);
         option.rect = QRect(4, 4, 177, 22);
-        const QImage expected = panel(*fusion, QStyle::PE_PanelLineEdit, option, c.widget);
-        EXPECT_EQ(panel(ours, QStyle::PE_PanelLineEdit, option, c.widget), expected);
-        EXPECT_EQ(panel(ours, QStyle::PE_PanelLineEdit, option, c.widget), expected);
+        expectFusionsPanel(*fusion, QStyle::PE_PanelLineEdit, option, c.widget);
     }
 }
 
