@@ -28,23 +28,4 @@ void BM_FullCalculation(benchmark::State& state) {
 }
 BENCHMARK(BM_FullCalculation);
 
-// The same, with the three components computed together.
-void BM_FullCalculationTogether(benchmark::State& state) {
-    DateValue older = *DateValue::make(2020, 1, 31);
-    DateValue newer = *DateValue::make(2021, 8, 30);
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(older);
-        benchmark::DoNotOptimize(newer);
-        auto parts = Difference::DateDiffParts(older, newer);
-        auto y = Difference::YearsBetween(older, newer);
-        auto m = Difference::MonthsBetween(older, newer);
-        auto d = Difference::DaysBetween(older, newer);
-        benchmark::DoNotOptimize(parts);
-        benchmark::DoNotOptimize(y);
-        benchmark::DoNotOptimize(m);
-        benchmark::DoNotOptimize(d);
-    }
-}
-BENCHMARK(BM_FullCalculationTogether);
-
 } // namespace

@@ -45,4 +45,33 @@ void BM_CalculateHandler(benchmark::State& state) {
 }
 BENCHMARK(BM_CalculateHandler);
 
+// A click on Start Finding Difference until the new results are painted: the button pressed and
+// released, the handler, and the repaint of what changed. The newer date alternates so that
+// every click writes new results.
+void BM_CalculateClickPainted(benchmark::State& state) {
+    Silent messages;
+    NoClipboard clipboard;
+    NoOpener opener;
+    QTemporaryDir folder;
+    Form1 form(Form1Services(
+        messages, clipboard, opener, [] { return QDate(2021, 8, 31); }, [] { return 1; }, [] {},
+        folder.path(), QLocale(QStringLiteral("en_US"))));
+    form.show();
+    (void)QTest::qWaitForWindowExposed(&form);
+    auto* button = form.findChild<QWidget*>(QStringLiteral("PushButton1"));
+    auto* newer = form.findChild<QLineEdit*>(QStringLiteral("Text2"));
+    form.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("1/30/2021"));
+    bool odd = false;
+    for (auto _ : state) {
+        state.PauseTiming();
+        newer->setText(odd ? QStringLiteral("3/5/2021") : QStringLiteral("3/6/2021"));
+        odd = !odd;
+        QApplication::processEvents();
+        state.ResumeTiming();
+        QTest::mouseClick(button, Qt::LeftButton);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_CalculateClickPainted);
+
 } // namespace

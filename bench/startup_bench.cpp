@@ -1,11 +1,15 @@
 // Start-up benchmark: time from process start to the first painted frame of the main window,
-// and peak memory, of the calculator against a bare Qt Widgets window with one label. Both run
-// on a private Xvfb display, alternately; the first frame is seen when the pixel at the centre
-// of the screen, where both windows stand, stops being the black of the empty screen.
+// and peak memory, of the calculator against two yardsticks: a bare Qt Widgets window with one
+// label, and the reference window with the design's calendars (the Qt controls the calculator
+// is made of, without behaviour). All run on a private Xvfb display, alternately; the first
+// frame is seen when the pixel at the centre of the screen, where every window stands, stops
+// being the black of the empty screen.
 //
-// Usage: startup_bench [runs] [calculator...]
+// Usage: startup_bench [runs] [calculator | NAME=VALUE ...]
 //   runs: runs of each program (default 15); further calculators, for example the build of an
-//   earlier version, are measured in the same alternating runs beside this build's.
+//   earlier version, are measured in the same alternating runs beside this build's. NAME=VALUE
+//   stands for this build's calculator run with that environment variable set, for a build
+//   whose work can be switched off by one.
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -125,17 +129,26 @@ fs::path calculatorFolder(const fs::path& built, int index) {
 
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
-    std::vector<std::string> names{"bare window, one label", "Ostrelin Calculator"};
+    std::vector<std::string> names{"bare window, one label",
+                                   "reference window with the design's calendars",
+                                   "Ostrelin Calculator"};
     std::vector<fs::path> folders{calculatorFolder(OSTRELIN_PROGRAM, 0)};
+    // An environment variable of each program's own, where one is given: none for the two
+    // yardsticks and this build's calculator.
+    std::vector<std::string> variables(3);
     for (int i = 2; i < argc; ++i) {
-        names.push_back(std::string("calculator ") + argv[i]);
-        folders.push_back(calculatorFolder(argv[i], i));
+        const std::string argument = argv[i];
+        const bool variable =
+            argument.find('=') != std::string::npos && argument.find('/') == std::string::npos;
+        names.push_back("calculator " + argument);
+        folders.push_back(calculatorFolder(variable ? OSTRELIN_PROGRAM : argument, i));
+        variables.push_back(variable ? argument : "");
     }
     // A web-page opener that opens nothing, first on the path.
     const fs::path stubs = scratch("-bin");
     fs::create_directories(stubs);
     fs::create_symlink("/bin/true", stubs / "xdg-open");
-    std::vector<std::string> programs{OSTRELIN_BARE_WINDOW};
+    std::vector<std::string> programs{OSTRELIN_BARE_WINDOW, OSTRELIN_REFERENCE_WINDOW};
     for (const fs::path& f : folders)
         programs.push_back((f / "ostrelin-calculator").string());
 
@@ -169,8 +182,14 @@ int main(int argc, char** argv) {
                   std::string(std::getenv("PATH") ? std::getenv("PATH") : "/usr/bin:/bin"));
 
     // One run of each first, unmeasured, so that all start with warm file caches.
-    for (const std::string& p : programs)
-        measure(x, p, env);
+    const auto environment = [&](size_t program) {
+        std::vector<std::string> e = env;
+        if (!variables[program].empty())
+            e.push_back(variables[program]);
+        return e;
+    };
+    for (size_t k = 0; k < programs.size(); ++k)
+        measure(x, programs[k], environment(k));
 
     // Runs alternate, each round in an order turned by one, so that no program always follows
     // the same one.
@@ -179,7 +198,7 @@ int main(int argc, char** argv) {
     for (int i = 0; i < runs; ++i) {
         for (size_t k = 0; k < n; ++k) {
             const size_t which = (k + static_cast<size_t>(i)) % n;
-            const Sample s = measure(x, programs[which], env);
+            const Sample s = measure(x, programs[which], environment(which));
             ms[which].push_back(s.milliseconds);
             kb[which].push_back(static_cast<double>(s.peakKilobytes));
         }
@@ -191,12 +210,14 @@ int main(int argc, char** argv) {
         fs::remove_all(f);
     fs::remove_all(stubs);
 
-    const double t0 = median(ms[0]), m0 = median(kb[0]);
+    const double bare = median(ms[0]), reference = median(ms[1]), bareMemory = median(kb[0]);
     std::printf("%d alternating runs of each, medians\n", runs);
-    std::printf("| program | first frame (ms) | against the bare window | peak memory (MiB) | "
-                "against the bare window |\n|---|---|---|---|---|\n");
+    std::printf("| program | first frame (ms) | against the bare window | against the reference "
+                "window | peak memory (MiB) | against the bare window |\n"
+                "|---|---|---|---|---|---|\n");
     for (size_t k = 0; k < n; ++k)
-        std::printf("| %s | %.1f | %.2f x | %.1f | %.2f x |\n", names[k].c_str(), median(ms[k]),
-                    median(ms[k]) / t0, median(kb[k]) / 1024, median(kb[k]) / m0);
+        std::printf("| %s | %.1f | %.2f x | %.2f x | %.1f | %.2f x |\n", names[k].c_str(),
+                    median(ms[k]), median(ms[k]) / bare, median(ms[k]) / reference,
+                    median(kb[k]) / 1024, median(kb[k]) / bareMemory);
     return 0;
 }

@@ -22,16 +22,10 @@ inline constexpr std::int16_t kMonthsPart = 2;
 inline constexpr std::int16_t kDaysPart = 3;
 
 // The years (kYearsPart), months (kMonthsPart) or days (kDaysPart) component of the difference
-// from the older to the newer date, by the borrowing rule below. Any other part code gives no
-// value.
+// from the older to the newer date, by the borrowing rule in difference.cpp. Any other part
+// code gives no value.
 std::optional<std::int32_t> DateDiffPart(const DateValue& older, const DateValue& newer,
                                          std::int16_t part);
-
-// The three components at once, each equal to what DateDiffPart gives for its part code.
-struct Components {
-    std::int32_t years, months, days;
-};
-Components DateDiffParts(const DateValue& older, const DateValue& newer);
 
 // The number of midnights between the two dates, as an absolute value.
 std::int32_t DaysBetween(const DateValue& a, const DateValue& b);

@@ -1,5 +1,21 @@
 #pragma once
 
+// The main window's controls, by the names that skins select them by:
+//
+//   PushButton2   "Help"                          PushButton3   "Load Sample/Example Dates"
+//   Frame4        group "Older date":             Frame1        group "Newer date":
+//     Calendar1     month calendar                  Calendar2     month calendar
+//     Label1        "Date #1:"                      Label2        "Date #2:"
+//     Text1         the older date as text          Text2         the newer date as text
+//   PushButton1   "Start Finding Difference"
+//   Frame2        group "Results":
+//     Label3, Text3   " Full Result:"  the sentence of years, months and days
+//     Label4, Text4   " Just Year:"    calendar years between the dates
+//     Label5, Text5   " Just Month:"   calendar months between the dates
+//     Label6, Text6   " Just Day:"     days between the dates
+//   PushButton4   "Copy Results To Clipboard"
+//   SkinFramework1  the skinning component (not a widget)
+//
 // The main window. Form1 builds its controls at fixed positions (form1_layout.cpp) and runs
 // its start-up when it is created (form1_load.cpp). Its event handlers (form1_commands.cpp,
 // form1_pointer.cpp) read and write only its own controls. What lies outside the process (the

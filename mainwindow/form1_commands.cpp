@@ -5,6 +5,7 @@
 #include "main_module.h"
 #include "month_calendar.h"
 #include "push_button.h"
+#include "report_lines.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -44,35 +45,37 @@ void Form1::PushButton1_Click() {
     const auto& engine = services_.engine;
 
     bool valid = true;
-    report.run(102, [&] {
+    report.run(CalculateLine::kDatesTest, [&] {
         const bool first = isDate(Text1->text());
         const bool second = isDate(Text2->text());
         valid = first && second;
     });
     if (!valid) {
-        report.run(140, [&] {
+        report.run(CalculateLine::kValidityMessage, [&] {
             showMessage(QStringLiteral("You must enter valid dates in both text boxes."));
         });
         return;
     }
     bool later = true;
-    report.run(104, [&] { later = convert(Text2->text()) > convert(Text1->text()); });
+    report.run(CalculateLine::kOrderTest,
+               [&] { later = convert(Text2->text()) > convert(Text1->text()); });
     if (!later) {
-        report.run(138,
+        report.run(CalculateLine::kOrderMessage,
                    [&] { showMessage(QStringLiteral("Date #1 must be an older than Date #2.")); });
         return;
     }
-    report.run(104, [&] { setMousePointer(kHourglass); });
+    report.run(CalculateLine::kHourglass, [&] { setMousePointer(kHourglass); });
 
     QString years, months, days;
     const auto component = [&](QString& out, std::int16_t part) {
         out =
             renderNumber(engine.DateDiffPart(convert(Text1->text()), convert(Text2->text()), part));
     };
-    report.run(106, [&] { component(years, Difference::kYearsPart); });
-    report.run(108, [&] { component(months, Difference::kMonthsPart); });
-    report.run(110, [&] { component(days, Difference::kDaysPart); });
-    report.run(130, [&] {
+    report.run(CalculateLine::kYearsComponent, [&] { component(years, Difference::kYearsPart); });
+    report.run(CalculateLine::kMonthsComponent,
+               [&] { component(months, Difference::kMonthsPart); });
+    report.run(CalculateLine::kDaysComponent, [&] { component(days, Difference::kDaysPart); });
+    report.run(CalculateLine::kFullResult, [&] {
         writeBox(*Text3, years + QLatin1String(" year(s) ") + months + QLatin1String(" month(s) ") +
                              days + QLatin1String(" day(s)."));
     });
@@ -80,15 +83,18 @@ void Form1::PushButton1_Click() {
         return QString::number(call(convert(Text1->text()), convert(Text2->text()))) +
                QLatin1String(unit);
     };
-    report.run(132, [&] { writeBox(*Text4, total(engine.YearsBetween, " year(s)")); });
-    report.run(134, [&] { writeBox(*Text5, total(engine.MonthsBetween, " month(s)")); });
-    report.run(136, [&] { writeBox(*Text6, total(engine.DaysBetween, " day(s)")); });
-    report.run(136, [&] { setMousePointer(kDefaultPointer); });
+    report.run(CalculateLine::kYearsTotal,
+               [&] { writeBox(*Text4, total(engine.YearsBetween, " year(s)")); });
+    report.run(CalculateLine::kMonthsTotal,
+               [&] { writeBox(*Text5, total(engine.MonthsBetween, " month(s)")); });
+    report.run(CalculateLine::kDaysTotal,
+               [&] { writeBox(*Text6, total(engine.DaysBetween, " day(s)")); });
+    report.run(CalculateLine::kDefaultPointer, [&] { setMousePointer(kDefaultPointer); });
 }
 
 void Form1::PushButton2_Click() {
     ErrorReport report(services_.messages, QStringLiteral("PushButton2_Click"));
-    report.run(100, [&] {
+    report.run(HelpLine::kMessage, [&] {
         showMessage(QStringLiteral("Questions? Please contact Team Quillmark at ") +
                     Main::kContactPage);
     });
@@ -96,15 +102,16 @@ void Form1::PushButton2_Click() {
 
 void Form1::PushButton3_Click() {
     ErrorReport report(services_.messages, QStringLiteral("PushButton3_Click"));
-    report.run(100, [&] { Calendar1->setValue(services_.today().addDays(-59)); });
-    report.run(102, [&] { Calendar2->setValue(services_.today()); });
-    report.run(104, [&] { copyCalendarDate(*Calendar1, *Text1); });
-    report.run(106, [&] { copyCalendarDate(*Calendar2, *Text2); });
+    report.run(SampleLine::kOlderCalendar,
+               [&] { Calendar1->setValue(services_.today().addDays(-59)); });
+    report.run(SampleLine::kNewerCalendar, [&] { Calendar2->setValue(services_.today()); });
+    report.run(SampleLine::kOlderBox, [&] { copyCalendarDate(*Calendar1, *Text1); });
+    report.run(SampleLine::kNewerBox, [&] { copyCalendarDate(*Calendar2, *Text2); });
 }
 
 void Form1::PushButton4_Click() {
     ErrorReport report(services_.messages, QStringLiteral("PushButton4_Click"));
-    report.run(100, [&] {
+    report.run(CopyLine::kCopy, [&] {
         const std::pair<QLabel*, QLineEdit*> lines[] = {
             {Label3, Text3}, {Label4, Text4}, {Label5, Text5}, {Label6, Text6}};
         QStringList text;

@@ -14,14 +14,6 @@
 
 namespace {
 
-void whiteBackground(QWidget& widget) {
-    QPalette pal = widget.palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    pal.setColor(QPalette::WindowText, ReadableColour::systemText(QPalette::WindowText, Qt::white));
-    widget.setPalette(pal);
-    widget.setAutoFillBackground(true);
-}
-
 // What a screen reader says for a box: its label's caption without blanks and colon.
 QString spokenName(const QString& caption) {
     QString name = caption.trimmed();
@@ -36,7 +28,7 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, 
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setGeometry(geometry);
-    whiteBackground(*label);
+    ReadableColour::giveBackground(*label, Qt::white);
     return label;
 }
 
@@ -71,7 +63,7 @@ QGroupBox* makeFrame(QWidget* parent, const QString& name, const QString& captio
     frame->setAccessibleName(caption);
     frame->setGeometry(geometry);
     frame->setFocusPolicy(Qt::NoFocus);
-    whiteBackground(*frame);
+    ReadableColour::giveBackground(*frame, Qt::white);
     return frame;
 }
 
@@ -85,7 +77,7 @@ Form1::Form1(Form1Services services, QWidget* parent)
     setWindowTitle(QStringLiteral("Form1"));
     setFixedSize(kClientWidth, kClientHeight);
     setFont(arialFont(9, true));
-    whiteBackground(*this);
+    ReadableColour::giveBackground(*this, Qt::white);
     setMouseTracking(true);
     QPixmap emptyIcon(32, 32);
     emptyIcon.fill(Qt::transparent);

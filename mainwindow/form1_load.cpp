@@ -6,6 +6,7 @@
 #include "file_checks.h"
 #include "main_module.h"
 #include "month_calendar.h"
+#include "report_lines.h"
 #include "resources.h"
 
 #include <QLineEdit>
@@ -13,7 +14,7 @@
 
 void Form1::loadMouseIcon(const QString& path) {
     mouseIcon_.reset();
-    const CursorPicture picture = services_.readCursorFile(path);
+    const CursorPicture picture = CursorFile::load(path);
     mouseIcon_ =
         QCursor(QPixmap::fromImage(picture.image), picture.hotSpot.x(), picture.hotSpot.y());
 }
@@ -42,26 +43,29 @@ void Form1::Form_Load() {
     const QString folder = services_.programFolder;
     const QString cursorPath = FileChecks::resolveRelative(folder, Main::kCursorFile);
 
-    report.run(100, [&] { Main::ApplySkin(*this, skinFramework_, folder); });
+    report.run(FormLoadLine::kApplySkin, [&] { Main::ApplySkin(*this, skinFramework_, folder); });
     bool cursorFile = true; // a failing test goes on as if it had passed
-    report.run(104, [&] { cursorFile = Main::FileExists(cursorPath); });
+    report.run(FormLoadLine::kCursorFileTest, [&] { cursorFile = Main::FileExists(cursorPath); });
     if (cursorFile)
-        report.run(106, [&] { loadMouseIcon(cursorPath); });
-    report.run(108, [&] { Main::MaybeOpenHomePage(services_.homePageDraw, services_.urlOpener); });
+        report.run(FormLoadLine::kLoadMouseIcon, [&] { loadMouseIcon(cursorPath); });
+    report.run(FormLoadLine::kHomePage,
+               [&] { Main::MaybeOpenHomePage(services_.homePageDraw, services_.urlOpener); });
 
-    report.run(126, [&] {
+    report.run(FormLoadLine::kOlderDateText, [&] {
         Text1->setText(DateText::format(services_.today().addDays(-1), services_.locale));
     });
-    report.run(128, [&] { Text2->setText(DateText::format(services_.today(), services_.locale)); });
-    report.run(130, [&] { Text3->clear(); });
-    report.run(132, [&] { Text4->clear(); });
-    report.run(134, [&] { Text5->clear(); });
-    report.run(136, [&] { Text6->clear(); });
-    report.run(138, [&] { Calendar1->setValue(services_.today().addDays(-1)); });
-    report.run(140, [&] { Calendar2->setValue(services_.today()); });
-    report.run(142, [&] {
+    report.run(FormLoadLine::kNewerDateText,
+               [&] { Text2->setText(DateText::format(services_.today(), services_.locale)); });
+    report.run(FormLoadLine::kClearFullResult, [&] { Text3->clear(); });
+    report.run(FormLoadLine::kClearYears, [&] { Text4->clear(); });
+    report.run(FormLoadLine::kClearMonths, [&] { Text5->clear(); });
+    report.run(FormLoadLine::kClearDays, [&] { Text6->clear(); });
+    report.run(FormLoadLine::kOlderCalendar,
+               [&] { Calendar1->setValue(services_.today().addDays(-1)); });
+    report.run(FormLoadLine::kNewerCalendar, [&] { Calendar2->setValue(services_.today()); });
+    report.run(FormLoadLine::kCaptionAndIcon, [&] {
         setWindowTitle(Main::kProductName);
         showApplicationIcon();
     });
-    report.run(142, [&] { Main::SetAppTitle(); });
+    report.run(FormLoadLine::kAppTitle, [&] { Main::SetAppTitle(); });
 }

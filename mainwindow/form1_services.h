@@ -1,7 +1,6 @@
 #pragma once
 
 #include "clipboard.h"
-#include "cursor_file.h"
 #include "difference.h"
 #include "message_presenter.h"
 #include "url_opener.h"
@@ -44,6 +43,4 @@ struct Form1Services {
     QString programFolder; // the folder of the program file; the optional files lie in it
     QLocale locale;
     DifferenceCalls engine;
-    // The reader of the hand pointer's file; the program hands over the file it read ahead.
-    std::function<CursorPicture(const QString&)> readCursorFile = &CursorFile::load;
 };

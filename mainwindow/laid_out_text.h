@@ -9,3 +9,7 @@
 // font, the text measures the same at the first paint as at every later one (a QStaticText not
 // yet drawn measures itself in the default font).
 const QStaticText& laidOutText(const QString& text, const QFont& font);
+
+// Forgets every text laid out so far, so that the next paint lays each out anew, as the first
+// paint of a process does.
+void forgetLaidOutTexts();

@@ -1,6 +1,7 @@
 #include "month_calendar.h"
 
 #include "arial_font.h"
+#include "date_value.h"
 #include "day_name_row.h"
 #include "laid_out_text.h"
 #include "readable_colour.h"
@@ -14,7 +15,7 @@
 
 MonthCalendar::MonthCalendar(QWidget* parent)
     : QCalendarWidget(parent), gridFont_(arialFont(8.25, false)) {
-    setDateRange(QDate(100, 1, 1), QDate(9999, 12, 31));
+    setDateRange(QDate(DateValue::kFirstYear, 1, 1), QDate(DateValue::kLastYear, 12, 31));
     setGridVisible(true);
     setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);

@@ -3,7 +3,6 @@
 #include "window_colours.h"
 
 #include <QAbstractSpinBox>
-#include <QApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -92,7 +91,8 @@ template <typename Option>
 bool WindowStyle::drawCachedPanel(PrimitiveElement element, const Option& option,
                                   const QString& fields, QPainter& painter,
                                   const QWidget* widget) const {
-    const qreal ratio = qApp->devicePixelRatio();
+    // The scale of the screen or image painted on, which a second screen may give otherwise.
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
     const QString key = panelKey(element, option, fields, ratio);
     if (key.isEmpty())
         return false;

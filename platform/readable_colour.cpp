@@ -1,6 +1,7 @@
 #include "readable_colour.h"
 
 #include <QGuiApplication>
+#include <QWidget>
 
 #include <algorithm>
 #include <cmath>
@@ -31,6 +32,14 @@ QColor on(const QColor& background, const QColor& text, const QColor& fallback) 
 
 QColor systemText(QPalette::ColorRole role, const QColor& background, QPalette::ColorGroup group) {
     return on(background, QGuiApplication::palette().color(group, role));
+}
+
+void giveBackground(QWidget& widget, const QColor& background) {
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText, systemText(QPalette::WindowText, background));
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(true);
 }
 
 } // namespace ReadableColour

@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QPalette>
 
+class QWidget;
+
 // Text colours that stay readable on the backgrounds the window fixes: a fixed white behind
 // the system's text colour is unreadable under a dark colour scheme.
 namespace ReadableColour {
@@ -20,5 +22,9 @@ QColor on(const QColor& background, const QColor& text, const QColor& fallback =
 // black.
 QColor systemText(QPalette::ColorRole role, const QColor& background,
                   QPalette::ColorGroup group = QPalette::Active);
+
+// Fills the widget's background with a colour, its text in the system's text colour where that
+// is readable on it, else in black.
+void giveBackground(QWidget& widget, const QColor& background);
 
 } // namespace ReadableColour

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++
-    qt6-base-dev libgl-dev libfontconfig-dev
+    qt6-base-dev libgl-dev
     fonts-liberation2
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xdotool xclip x11-utils imagemagick libx11-dev libxfixes-dev

@@ -1,4 +1,3 @@
-#include "font_config_preload.h"
 #include "form1.h"
 #include "system_services.h"
 #include "window_style.h"
@@ -6,7 +5,6 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
-    FontConfigPreload fonts;
     QApplication app(argc, argv);
     QApplication::setApplicationVersion(QStringLiteral(OSTRELIN_VERSION));
     // The desktop ties the window to the menu entry by this name (Wayland) and by the window
@@ -14,7 +12,6 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral(OSTRELIN_APP_ID));
     QApplication::setStyle(new WindowStyle);
     SystemServices system;
-    fonts.wait(); // the window's first caption is measured as it is built
     Form1 window(system.services());
     window.show();
     return QApplication::exec();

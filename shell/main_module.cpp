@@ -33,15 +33,6 @@ bool FileExists(const QString& path) noexcept {
 
 namespace {
 
-// The system's button-face colour as a widget background, with a text colour readable on it.
-void giveFaceColour(QWidget& widget, const QColor& face) {
-    QPalette palette = widget.palette();
-    palette.setColor(QPalette::Window, face);
-    palette.setColor(QPalette::WindowText, ReadableColour::systemText(QPalette::WindowText, face));
-    widget.setPalette(palette);
-    widget.setAutoFillBackground(true);
-}
-
 bool insideCalendar(const QWidget* widget, const QWidget* window) {
     for (const QWidget* w = widget->parentWidget(); w && w != window; w = w->parentWidget())
         if (qobject_cast<const QCalendarWidget*>(w))
@@ -56,14 +47,15 @@ void ApplySkin(QWidget& window, SkinFramework& skin, const QString& programFolde
     if (!FileChecks::isOrdinaryFile(skinFile))
         return;
 
+    // The system's button-face colour behind the window and its captions.
     const QColor face = QPalette().color(QPalette::Active, QPalette::Button);
-    giveFaceColour(window, face);
+    ReadableColour::giveBackground(window, face);
     for (QWidget* control : window.findChildren<QWidget*>()) {
         if (insideCalendar(control, &window))
             continue;
         if (qobject_cast<QRadioButton*>(control) || qobject_cast<QCheckBox*>(control) ||
             qobject_cast<QGroupBox*>(control) || qobject_cast<QLabel*>(control))
-            giveFaceColour(*control, face);
+            ReadableColour::giveBackground(*control, face);
     }
 
     skin.LoadSkin(skinFile, QString());

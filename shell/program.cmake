@@ -1,11 +1,9 @@
 # The program: main() and the real services it gives the main window. Dependencies run one way,
 # engine <- platform <- main_module (Main) <- mainwindow <- the program; nothing links back up.
-find_package(Fontconfig REQUIRED)
-qt_add_executable(ostrelin-calculator shell/main.cpp shell/font_config_preload.cpp
-                  shell/font_config_preload.h shell/system_services.cpp shell/system_services.h)
+qt_add_executable(ostrelin-calculator shell/main.cpp shell/system_services.cpp
+                  shell/system_services.h)
 target_include_directories(ostrelin-calculator PRIVATE shell)
-target_link_libraries(ostrelin-calculator PRIVATE mainwindow main_module platform
-                      Fontconfig::Fontconfig)
+target_link_libraries(ostrelin-calculator PRIVATE mainwindow main_module platform)
 set_target_properties(ostrelin-calculator PROPERTIES WIN32_EXECUTABLE ON)
 target_compile_definitions(ostrelin-calculator PRIVATE
     OSTRELIN_VERSION="${PROJECT_VERSION}" OSTRELIN_APP_ID="${OSTRELIN_APP_ID}")

@@ -75,7 +75,7 @@ TEST(Accessibility, TheCalendarsTitleControlsHaveNames) {
             ASSERT_NE(part, nullptr);
             EXPECT_EQ(accessible(part)->text(QAccessible::Name).toStdString(), p.name);
         }
-        auto* grid = calendar->findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"));
+        auto* grid = calendar->findChild<QTableView*>(QLatin1String(MonthCalendar::kDateGrid));
         EXPECT_EQ(accessible(grid)->role(), QAccessible::Table);
     }
 }
@@ -155,7 +155,7 @@ TEST_F(Keyboard, ReturnInABoxPressesNoButton) {
 
 TEST_F(Keyboard, AFocusedCalendarFramesItsSelectedDay) {
     auto* calendar = control<MonthCalendar>(*form, "Calendar1");
-    auto* view = calendar->findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"));
+    auto* view = calendar->findChild<QTableView*>(QLatin1String(MonthCalendar::kDateGrid));
     const QModelIndex current = view->currentIndex();
     ASSERT_TRUE(current.isValid());
     const QRect cell = view->visualRect(current);

@@ -1,6 +1,7 @@
 #include "error_report.h"
 #include "form_fixture.h"
 #include "push_button.h"
+#include "report_lines.h"
 
 #include <gtest/gtest.h>
 
@@ -141,8 +142,10 @@ TEST(ErrorReportText, NamesTheHandlerAndTheLine) {
               QStringLiteral("a\nb\n\nc"));
 }
 
+// The engine call made to fail, and the line of its step.
 struct InjectedFailure {
     const char* name;
+    enum Call { YearsPart, MonthsPart, DaysPart, YearsTotal, DaysTotal } call;
     int line;
     const char* full;
     const char* years;
@@ -152,37 +155,41 @@ struct InjectedFailure {
 // A failing engine call is reported at its line; the command goes on with the next step and
 // what the failing step would have written stays as it was.
 TEST(CalculateErrorReport, ResumesAfterAFailingStep) {
+    using F = InjectedFailure;
     const InjectedFailure cases[] = {
-        {"years_component", 106, " year(s) 0 month(s) 6 day(s).", "0 year(s)", "6 day(s)"},
-        {"months_component", 108, "0 year(s)  month(s) 6 day(s).", "0 year(s)", "6 day(s)"},
-        {"days_component", 110, "0 year(s) 0 month(s)  day(s).", "0 year(s)", "6 day(s)"},
-        {"years_total", 132, "0 year(s) 0 month(s) 6 day(s).", "previous", "6 day(s)"},
-        {"days_total", 136, "0 year(s) 0 month(s) 6 day(s).", "0 year(s)", "previous"},
+        {"years_component", F::YearsPart, CalculateLine::kYearsComponent,
+         " year(s) 0 month(s) 6 day(s).", "0 year(s)", "6 day(s)"},
+        {"months_component", F::MonthsPart, CalculateLine::kMonthsComponent,
+         "0 year(s)  month(s) 6 day(s).", "0 year(s)", "6 day(s)"},
+        {"days_component", F::DaysPart, CalculateLine::kDaysComponent,
+         "0 year(s) 0 month(s)  day(s).", "0 year(s)", "6 day(s)"},
+        {"years_total", F::YearsTotal, CalculateLine::kYearsTotal, "0 year(s) 0 month(s) 6 day(s).",
+         "previous", "6 day(s)"},
+        {"days_total", F::DaysTotal, CalculateLine::kDaysTotal, "0 year(s) 0 month(s) 6 day(s).",
+         "0 year(s)", "previous"},
     };
     for (const InjectedFailure& c : cases) {
         SCOPED_TRACE(c.name);
         FormFixture fixture;
         Form1Services services = fixture.services();
         const auto fail = [] { throw Difference::OverflowError(); };
-        if (c.line <= 110) {
-            const int part = Difference::kYearsPart + (c.line - 106) / 2; // lines 106, 108, 110
+        const auto failingTotal = [fail](const DateValue&, const DateValue&) -> std::int32_t {
+            fail();
+            return 0;
+        };
+        if (c.call == F::YearsTotal) {
+            services.engine.YearsBetween = failingTotal;
+        } else if (c.call == F::DaysTotal) {
+            services.engine.DaysBetween = failingTotal;
+        } else {
+            const std::int16_t part = c.call == F::YearsPart    ? Difference::kYearsPart
+                                      : c.call == F::MonthsPart ? Difference::kMonthsPart
+                                                                : Difference::kDaysPart;
             services.engine.DateDiffPart = [part, fail](const DateValue& a, const DateValue& b,
                                                         std::int16_t p) {
                 if (p == part)
                     fail();
                 return Difference::DateDiffPart(a, b, p);
-            };
-        } else if (c.line == 132) {
-            services.engine.YearsBetween = [fail](const DateValue&,
-                                                  const DateValue&) -> std::int32_t {
-                fail();
-                return 0;
-            };
-        } else {
-            services.engine.DaysBetween = [fail](const DateValue&,
-                                                 const DateValue&) -> std::int32_t {
-                fail();
-                return 0;
             };
         }
         auto form = fixture.make(std::move(services));
@@ -220,7 +227,7 @@ TEST(CalculateErrorReport, FailingTestTakesThePassingBranch) {
     calculate(*form, QStringLiteral("1/30/2021"), QStringLiteral("2/5/2021"));
     ASSERT_EQ(fixture.messages.shown.size(), 1);
     EXPECT_TRUE(fixture.messages.shown.front().text.contains(
-        QStringLiteral("PushButton1_Click at line 102")));
+        QStringLiteral("PushButton1_Click at line %1").arg(CalculateLine::kDatesTest)));
     EXPECT_EQ(textOf(*form, "Text3"), QStringLiteral("0 year(s) 0 month(s) 6 day(s)."));
 }
 

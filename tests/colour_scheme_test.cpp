@@ -91,7 +91,7 @@ protected:
         form.resize(form.size());
         const QImage shot = form.grab().toImage();
         auto* calendar = control<MonthCalendar>(form, "Calendar1");
-        auto* view = calendar->findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"));
+        auto* view = calendar->findChild<QTableView*>(QLatin1String(MonthCalendar::kDateGrid));
         ASSERT_NE(view, nullptr);
         const auto cell = [&](int row, int column) {
             const QRect r = view->visualRect(view->model()->index(row, column));

@@ -3,6 +3,7 @@
 #include "main_module.h"
 #include "month_calendar.h"
 #include "push_button.h"
+#include "report_lines.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -18,7 +19,7 @@ namespace {
 
 // Clicks the first cell of the calendar's grid that shows the day number, as a user would.
 void pickDay(MonthCalendar& calendar, int day) {
-    auto* view = calendar.findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"));
+    auto* view = calendar.findChild<QTableView*>(QLatin1String(MonthCalendar::kDateGrid));
     ASSERT_NE(view, nullptr);
     const QAbstractItemModel* model = view->model();
     for (int row = 1; row < model->rowCount(); ++row) {
@@ -66,9 +67,8 @@ TEST(CalendarCopy, UserPickWritesADateThatReadsBackOnce) {
 
         // The keyboard is a user change too.
         calendar->setFocus();
-        QTest::keyClick(
-            calendar->findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview")),
-            Qt::Key_Right);
+        QTest::keyClick(calendar->findChild<QTableView*>(QLatin1String(MonthCalendar::kDateGrid)),
+                        Qt::Key_Right);
         EXPECT_EQ(spy.count(), 2);
         EXPECT_EQ(textOf(*form, "Text1").toStdString(), p.byKeyboard);
 
@@ -165,7 +165,7 @@ TEST(SampleCommand, FailingFirstStepStillLoadsTheRest) {
     control<PushButton>(*form, "PushButton3")->click();
     ASSERT_EQ(fixture.messages.shown.size(), 1);
     EXPECT_TRUE(fixture.messages.shown.front().text.contains(
-        QStringLiteral("Form1.PushButton3_Click at line 100")));
+        QStringLiteral("Form1.PushButton3_Click at line %1").arg(SampleLine::kOlderCalendar)));
     EXPECT_EQ(textOf(*form, "Text1"), QStringLiteral("8/30/2021")); // Calendar1 unchanged
     EXPECT_EQ(textOf(*form, "Text2"), QStringLiteral("8/31/2021"));
 }

@@ -1,4 +1,5 @@
 #include "form_fixture.h"
+#include "laid_out_text.h"
 #include "month_calendar.h"
 #include "push_button.h"
 #include "window_placement.h"
@@ -149,7 +150,7 @@ TEST(Form1Layout, CalendarLookAsDrawn) {
     auto* calendar = control<MonthCalendar>(*form, "Calendar1");
     EXPECT_EQ(calendar->minimumDate(), QDate(100, 1, 1));
     EXPECT_EQ(calendar->maximumDate(), QDate(9999, 12, 31));
-    auto* view = calendar->findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"));
+    auto* view = calendar->findChild<QTableView*>(QLatin1String(MonthCalendar::kDateGrid));
     ASSERT_NE(view, nullptr);
     const QImage grid = view->viewport()->grab().toImage();
     const auto cell = [&](int row, int column) {
@@ -201,12 +202,11 @@ TEST(Form1Layout, CalendarLookAsDrawn) {
     EXPECT_GE(lines, 6);
 }
 
-// The calendar layer reaches Qt's calendar parts by their object names; an upgrade of Qt that
-// renamed one must fail here rather than leave the part unstyled and unnamed.
 // The window's first paint is the one every later paint repeats: nothing is laid out in a font
-// other than the one it is drawn in. Each test runs in a process of its own, so this grab is
-// the first time the process paints a calendar.
+// other than the one it is drawn in. The laid-out texts are forgotten first, so that this grab
+// lays them out as the first paint of a process does, whatever ran before it.
 TEST(Form1Layout, FirstPaintIsWhatEveryRepaintShows) {
+    forgetLaidOutTexts();
     FormFixture fixture;
     auto form = fixture.make();
     const QImage first = form->grab().toImage();
@@ -219,10 +219,11 @@ TEST(Form1Layout, FirstPaintIsWhatEveryRepaintShows) {
 TEST(Form1Layout, DayNameRowAsTheCalendarDrawsIt) {
     for (const char* locale : {"en_US", "fr_FR", "ar_EG"}) {
         SCOPED_TRACE(locale);
+        forgetLaidOutTexts(); // the names are laid out anew, as in a process of their own
         FormFixture fixture;
         auto form = fixture.make(locale);
         auto* calendar = control<MonthCalendar>(*form, "Calendar2");
-        auto* view = calendar->findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"));
+        auto* view = calendar->findChild<QTableView*>(QLatin1String(MonthCalendar::kDateGrid));
         ASSERT_NE(view, nullptr);
         QAbstractItemDelegate* own = nullptr;
         for (auto* d : calendar->findChildren<QAbstractItemDelegate*>())
@@ -240,6 +241,8 @@ TEST(Form1Layout, DayNameRowAsTheCalendarDrawsIt) {
     }
 }
 
+// The calendar layer reaches Qt's calendar parts by their object names; an upgrade of Qt that
+// renamed one must fail here rather than leave the part unstyled and unnamed.
 TEST(CalendarParts, QtStillGivesEveryPartItsName) {
     FormFixture fixture;
     auto form = fixture.make();

@@ -135,13 +135,12 @@ TEST(MonkeyTest, RandomEventsNeverBreakTheWindow) {
                 calendar->setValue(QDate(100, 1, 1).addDays(monkey.below(3652059)));
             } else {
                 auto* view =
-                    calendar->findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"));
+                    calendar->findChild<QTableView*>(QLatin1String(MonthCalendar::kDateGrid));
                 QTest::keyClick(view, calendarKeys[monkey.below(8)]);
             }
         } else if (kind == 7) {
             auto* calendar = control<MonthCalendar>(*form, calendars[monkey.below(2)]);
-            auto* view =
-                calendar->findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"));
+            auto* view = calendar->findChild<QTableView*>(QLatin1String(MonthCalendar::kDateGrid));
             const QModelIndex cell = view->model()->index(1 + monkey.below(6), monkey.below(7));
             QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
                               view->visualRect(cell).center());

@@ -1,5 +1,4 @@
 #include "cursor_file.h"
-#include "cursor_preload.h"
 #include "skin_framework.h"
 
 #include <QFile>
@@ -150,51 +149,6 @@ TEST(CursorFileReader, ReadsCursorsAndRefusesMalformedFiles) {
     const CursorPicture picture = CursorFile::decode(hand);
     EXPECT_EQ(qAlpha(picture.image.pixel(6, 0)), 255);
     EXPECT_EQ(qAlpha(picture.image.pixel(31, 31)), 0);
-}
-
-// The file read ahead is what reading it then gives, errors included; any other file, and the
-// same file asked for again, is read when asked.
-TEST(CursorPreload, HandsOverTheFileReadAheadOnceAndReadsTheRestWhenAsked) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString hand = dir.filePath(QStringLiteral("hand.cur"));
-    const QString broken = dir.filePath(QStringLiteral("broken.cur"));
-    const QString missing = dir.filePath(QStringLiteral("missing.cur"));
-    const auto write = [](const QString& path, const QByteArray& bytes) {
-        QFile file(path);
-        return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-               file.write(bytes) == bytes.size();
-    };
-    const QByteArray handBytes = readFile(QStringLiteral(OSTRELIN_HAND_CURSOR));
-    ASSERT_TRUE(write(hand, handBytes) && write(broken, "not a cursor"));
-
-    const struct {
-        const char* name;
-        QString ahead;
-        QStringList asked;
-        QList<bool> readable; // for each request
-    } cases[] = {
-        {"the_file_read_ahead", hand, {hand}, {true}},
-        {"a_malformed_file_read_ahead", broken, {broken}, {false}},
-        {"a_missing_file_read_ahead", missing, {missing}, {false}},
-        {"another_file", broken, {hand}, {true}},
-        {"the_same_file_again_after_a_change", hand, {hand, hand}, {true, false}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        ASSERT_TRUE(write(hand, handBytes));
-        CursorPreload preload(c.ahead);
-        for (qsizetype i = 0; i < c.asked.size(); ++i) {
-            if (!c.readable[i]) {
-                EXPECT_THROW(preload.load(c.asked[i]), CursorFileError);
-                continue;
-            }
-            const CursorPicture picture = preload.load(c.asked[i]);
-            EXPECT_EQ(picture.image.size(), QSize(32, 32));
-            EXPECT_EQ(picture.hotSpot, QPoint(6, 0));
-            ASSERT_TRUE(write(hand, "changed")); // what a later request must read
-        }
-    }
 }
 
 } // namespace

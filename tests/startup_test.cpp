@@ -3,6 +3,7 @@
 #include "main_module.h"
 #include "month_calendar.h"
 #include "push_button.h"
+#include "report_lines.h"
 #include "resources.h"
 
 #include <QApplication>
@@ -81,8 +82,9 @@ TEST(FormLoad, CursorFile) {
     ASSERT_FALSE(hand.isEmpty());
     for (const Case& c :
          {Case{"our_hand", hand, true, 0},
-          Case{"garbage", QByteArray("not a cursor at all"), false, 106},
-          Case{"empty", QByteArray(), false, 106}, Case{"truncated", hand.left(200), false, 106}}) {
+          Case{"garbage", QByteArray("not a cursor at all"), false, FormLoadLine::kLoadMouseIcon},
+          Case{"empty", QByteArray(), false, FormLoadLine::kLoadMouseIcon},
+          Case{"truncated", hand.left(200), false, FormLoadLine::kLoadMouseIcon}}) {
         SCOPED_TRACE(c.name);
         FormFixture fixture;
         writeFile(fixture.folder.filePath(QStringLiteral("HAND-M.CUR")), c.bytes);
@@ -136,7 +138,7 @@ TEST_F(FormLoadSkin, SkinFile) {
         if (c.reportLine) {
             ASSERT_EQ(fixture.messages.shown.size(), 1);
             EXPECT_TRUE(fixture.messages.shown.front().text.contains(
-                QStringLiteral("Form1.Form_Load at line 100")));
+                QStringLiteral("Form1.Form_Load at line %1").arg(FormLoadLine::kApplySkin)));
             EXPECT_TRUE(
                 fixture.messages.shown.front().text.startsWith(QStringLiteral("The skin file")));
         } else {
@@ -182,8 +184,8 @@ TEST(FormLoad, HomePageOpensOnlyForSeven) {
     services.homePageDraw = [] { return 7; };
     auto form = failing.make(std::move(services));
     ASSERT_EQ(failing.messages.shown.size(), 1);
-    EXPECT_TRUE(
-        failing.messages.shown.front().text.contains(QStringLiteral("Form_Load at line 108")));
+    EXPECT_TRUE(failing.messages.shown.front().text.contains(
+        QStringLiteral("Form_Load at line %1").arg(FormLoadLine::kHomePage)));
     EXPECT_EQ(textOf(*form, "Text2"), QStringLiteral("8/31/2021"));
 }
 

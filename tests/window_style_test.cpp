@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPainter>
+#include <QScreen>
 #include <QSpinBox>
 #include <QStyleFactory>
 #include <QStyleOptionButton>
@@ -19,8 +20,11 @@
 namespace {
 
 QImage panel(const QStyle& style, QStyle::PrimitiveElement element, const QStyleOption& option,
-             const QWidget* widget = nullptr) {
-    QImage image(option.rect.size() + QSize(8, 8), QImage::Format_ARGB32_Premultiplied);
+             const QWidget* widget) {
+    // Painted as the widget's backing store is: at the scale of the widget's screen.
+    const qreal ratio = widget->devicePixelRatio();
+    QImage image((option.rect.size() + QSize(8, 8)) * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::white); // the panels have soft edges, drawn over what lies under them
     QPainter painter(&image);
     style.drawPrimitive(element, &option, &painter, widget);
@@ -28,15 +32,32 @@ QImage panel(const QStyle& style, QStyle::PrimitiveElement element, const QStyle
 }
 
 // Draws the panel with Fusion and twice with the program's style, the second time from its
-// cache, in the colour group the option's state gives.
+// cache, in the colour group the option's state gives, for a control on each screen: the test
+// runs with two screens of different scales (screens.json), and the panel drawn for one must
+// not be handed to the other.
 void expectFusionsPanel(const QStyle& fusion, QStyle::PrimitiveElement element,
                         QStyleOption& option, const QWidget* widget = nullptr) {
     option.palette.setCurrentColorGroup(option.state & QStyle::State_Enabled ? QPalette::Active
                                                                              : QPalette::Disabled);
     const QStyle& ours = *QApplication::style();
-    const QImage expected = panel(fusion, element, option, widget);
-    EXPECT_EQ(panel(ours, element, option, widget), expected);
-    EXPECT_EQ(panel(ours, element, option, widget), expected); // from the cache
+    for (QScreen* screen : QGuiApplication::screens()) {
+        SCOPED_TRACE(screen->name().toStdString());
+        QWidget host;
+        host.setScreen(screen);
+        host.move(screen->geometry().topLeft());
+        const QWidget* on = widget ? widget : &host;
+        if (widget && screen != widget->screen())
+            continue;
+        const QImage expected = panel(fusion, element, option, on);
+        EXPECT_EQ(panel(ours, element, option, on), expected);
+        EXPECT_EQ(panel(ours, element, option, on), expected); // from the cache
+    }
+}
+
+TEST(WindowStyle, RunsWithTwoScreensOfDifferentScales) {
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    ASSERT_EQ(screens.size(), 2);
+    EXPECT_NE(screens[0]->devicePixelRatio(), screens[1]->devicePixelRatio());
 }
 
 TEST(WindowStyle, ButtonPanelsAreFusionsForEveryLookAndSize) {

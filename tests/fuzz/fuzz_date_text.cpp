@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto value = DateText::parse(text, locale, today);
     if (!value)
         return 0;
-    if (value->date < DateValue::kFirst || value->date > DateValue::kLast)
+    if (value->date() < DateValue::kFirst || value->date() > DateValue::kLast)
         std::abort();
     const QDate date = DateText::toQDate(*value);
     const auto back = DateText::parse(DateText::format(date, locale), locale, today);

@@ -86,9 +86,10 @@ bool matchFormat(const LocaleData& data, const QList<FormatToken>& tokens, qsize
 bool matchFree(const LocaleData& data, const QString& s, Fields& fields);
 
 // A text read as a date part, a blank and a time of day: an hour of one or two digits, two-digit
-// minutes and optional two-digit seconds, with an optional AM/PM text before the hour (and a
-// blank after it) or after the time (with a blank before it). The date part is the shortest
-// that lets the rest read as a time; the parts are views into the text.
+// minutes and optional two-digit seconds, with an optional AM/PM text of the locale either
+// before the hour or after the time, joined to it by one blank or by none ("pm 1:05",
+// "pm1:05", "1:05 pm", "1:05pm"). The date part is the shortest that lets the rest read as a
+// time; the parts are views into the text.
 struct TimeMatch {
     qsizetype dateLength = 0;
     QStringView markerBefore, hour, minute, second, markerAfter;

@@ -31,6 +31,7 @@ QString format(QDate date, const QLocale& locale);
 QString boxText(QDate date, const QLocale& locale);
 
 QDate toQDate(const DateValue& value);
-DateValue fromQDate(QDate date); // the date must lie within the supported range
+// The value of a date at midnight, or nothing for a date outside the supported years.
+std::optional<DateValue> fromQDate(QDate date);
 
 } // namespace DateText

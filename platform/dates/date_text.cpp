@@ -6,6 +6,10 @@ namespace DateText {
 using namespace detail;
 namespace {
 
+// A two-digit year below the pivot is read in the 2000s, any other in the 1900s: "29" is 2029
+// and "30" is 1930.
+constexpr int kTwoDigitYearPivot = 30;
+
 std::optional<DateValue> complete(const Fields& fields, QDate today, std::chrono::seconds time) {
     if (!fields.day || !fields.month)
         return std::nullopt;
@@ -13,7 +17,7 @@ std::optional<DateValue> complete(const Fields& fields, QDate today, std::chrono
     if (fields.year) {
         year = *fields.year;
         if (fields.yearDigits == 2)
-            year += year < 30 ? 2000 : 1900;
+            year += year < kTwoDigitYearPivot ? 2000 : 1900;
     }
     auto value = DateValue::make(year, static_cast<unsigned>(*fields.month),
                                  static_cast<unsigned>(*fields.day), time);
@@ -73,17 +77,17 @@ QString boxText(QDate date, const QLocale& locale) {
 }
 
 QDate toQDate(const DateValue& value) {
-    return QDate(static_cast<int>(value.date.year()),
-                 static_cast<int>(static_cast<unsigned>(value.date.month())),
-                 static_cast<int>(static_cast<unsigned>(value.date.day())));
+    const std::chrono::year_month_day date = value.date();
+    return QDate(static_cast<int>(date.year()),
+                 static_cast<int>(static_cast<unsigned>(date.month())),
+                 static_cast<int>(static_cast<unsigned>(date.day())));
 }
 
-DateValue fromQDate(QDate date) {
-    return DateValue{
-        std::chrono::year_month_day{std::chrono::year{date.year()},
-                                    std::chrono::month{static_cast<unsigned>(date.month())},
-                                    std::chrono::day{static_cast<unsigned>(date.day())}},
-        std::chrono::seconds{0}};
+std::optional<DateValue> fromQDate(QDate date) {
+    if (!date.isValid())
+        return std::nullopt;
+    return DateValue::make(date.year(), static_cast<unsigned>(date.month()),
+                           static_cast<unsigned>(date.day()));
 }
 
 } // namespace DateText

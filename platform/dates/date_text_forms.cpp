@@ -148,40 +148,37 @@ struct Value {
     }
 };
 
-} // namespace
+using Values = QVarLengthArray<Value, 8>; // the numbers and words of a date, in order
 
-bool matchFree(const LocaleData& data, const QString& s, Fields& fields) {
-    Items items;
-    tokenize(s, items);
-    const Item* item = items.cbegin();
-    const Item* const end = items.cend();
+// An optional weekday name before the date, with its abbreviation dot and a comma after it:
+// read into the fields, and the items after it left to read.
+void readLeadingWeekday(const LocaleData& data, const Item*& item, const Item* end,
+                        Fields& fields) {
+    if (item == end || item->kind != Item::Word)
+        return;
+    const auto weekday = data.weekdays.lookUp(item->text);
+    if (!weekday)
+        return;
+    fields.weekday = weekday;
     const auto punctIs = [&](const char16_t* mark) {
         return item != end && item->kind == Item::Punct && item->text == QStringView(mark);
     };
+    ++item;
+    if (punctIs(u"."))
+        ++item;
+    if (punctIs(u","))
+        ++item;
+}
 
-    // An optional leading weekday name, with its abbreviation dot and a comma after it.
-    if (item != end && item->kind == Item::Word) {
-        if (auto weekday = data.weekdays.lookUp(item->text)) {
-            fields.weekday = weekday;
-            ++item;
-            if (punctIs(u"."))
-                ++item;
-            if (punctIs(u","))
-                ++item;
-        }
-    }
-    if (item == end)
-        return false;
-
-    const bool hasWord = std::any_of(item, end, [](const Item& i) { return i.kind == Item::Word; });
-    QVarLengthArray<Value, 8> values; // numbers and words, in order
+// The numbers and words of the date, each with the marks after it. Fails where the text opens
+// with a mark, or, in a date without a word, where two marks follow a number or two numbers
+// stand with only blanks between them.
+bool gatherValues(const Item* item, const Item* end, bool hasWord, Values& values) {
     for (; item != end; ++item) {
         if (item->kind == Item::Punct) {
             if (values.isEmpty())
-                return false; // leading punctuation
+                return false;
             Value& last = values.back();
-            // A numeric date has one mark between its numbers; with a month name, the marks
-            // may come in any mix.
             if (!hasWord && !last.endsBare())
                 return false;
             if (last.endsBare())
@@ -192,53 +189,61 @@ bool matchFree(const LocaleData& data, const QString& s, Fields& fields) {
         } else {
             if (!hasWord && !values.isEmpty() && values.back().item->kind == Item::Num &&
                 values.back().endsBare())
-                return false; // two numbers with only blanks between them
+                return false;
             values.append(Value{item, {}, 0, true});
         }
     }
+    return true;
+}
 
-    if (!hasWord) {
-        // Numeric: a S b S c, or a S b, with one separator throughout.
-        if (values.size() < 2 || values.size() > 3)
-            return false;
-        const QStringView sep = values.front().firstMark;
-        const bool allowed = sep == u"/" || sep == u"-" || sep == u"." ||
-                             (sep.size() == 1 && sep.front() == data.separator);
-        if (!allowed)
-            return false;
-        for (qsizetype i = 0; i + 1 < values.size(); ++i)
-            if (!values[i].marksAre(sep))
-                return false;
-        const Value& last = values.back();
-        if (!last.endsBare() && !(last.marksAre(sep) && sep == u"."))
-            return false;
-        const Number a = values[0].item->number, b = values[1].item->number;
-        if (values.size() == 3) {
-            const Number c = values[2].item->number;
-            Number d, m, y;
-            if (a.digits >= 3 || data.order == Order::YMD)
-                y = a, m = b, d = c;
-            else if (data.order == Order::DMY)
-                d = a, m = b, y = c;
-            else
-                m = a, d = b, y = c;
-            if (d.digits > 2 || m.digits > 2 || y.digits < 2 || y.digits > 4)
-                return false;
-            fields.day = d.value, fields.month = m.value, fields.year = y.value;
-            fields.yearDigits = y.digits;
-        } else {
-            if (a.digits > 2 || b.digits > 2)
-                return false;
-            const bool dayFirst = data.order == Order::DMY;
-            fields.day = dayFirst ? a.value : b.value;
-            fields.month = dayFirst ? b.value : a.value;
-        }
-        return true;
-    }
+// Day, month and year of three numbers, in the locale's order; a first number of three or four
+// digits is a year in any locale.
+bool readThreeNumbers(const LocaleData& data, Number a, Number b, Number c, Fields& fields) {
+    Number d, m, y;
+    if (a.digits >= 3 || data.order == Order::YMD)
+        y = a, m = b, d = c;
+    else if (data.order == Order::DMY)
+        d = a, m = b, y = c;
+    else
+        m = a, d = b, y = c;
+    if (d.digits > 2 || m.digits > 2 || y.digits < 2 || y.digits > 4)
+        return false;
+    fields.day = d.value, fields.month = m.value, fields.year = y.value;
+    fields.yearDigits = y.digits;
+    return true;
+}
 
-    // A month name with one or two numbers, in the orders day-month-year, month-day-year and
-    // year-month-day, the parts apart by blanks, commas, dots, hyphens and slashes; only a dot
-    // may end the text.
+// A numeric date: a S b S c, or a S b (day and month), with one separator throughout: "/",
+// "-", "." or the locale's own. Only a dot may also end the text.
+bool readNumeric(const LocaleData& data, const Values& values, Fields& fields) {
+    if (values.size() < 2 || values.size() > 3)
+        return false;
+    const QStringView sep = values.front().firstMark;
+    const bool allowed = sep == u"/" || sep == u"-" || sep == u"." ||
+                         (sep.size() == 1 && sep.front() == data.separator);
+    if (!allowed)
+        return false;
+    for (qsizetype i = 0; i + 1 < values.size(); ++i)
+        if (!values[i].marksAre(sep))
+            return false;
+    const Value& last = values.back();
+    if (!last.endsBare() && !(last.marksAre(sep) && sep == u"."))
+        return false;
+    const Number a = values[0].item->number, b = values[1].item->number;
+    if (values.size() == 3)
+        return readThreeNumbers(data, a, b, values[2].item->number, fields);
+    if (a.digits > 2 || b.digits > 2)
+        return false;
+    const bool dayFirst = data.order == Order::DMY;
+    fields.day = dayFirst ? a.value : b.value;
+    fields.month = dayFirst ? b.value : a.value;
+    return true;
+}
+
+// A month name with one or two numbers, in the orders day-month-year, month-day-year and
+// year-month-day, the parts apart by blanks, commas, dots, hyphens and slashes; only a dot may
+// end the text.
+bool readWithMonthName(const LocaleData& data, const Values& values, Fields& fields) {
     if (!std::all_of(values.begin(), values.end(), [](const Value& v) { return v.onlyGapMarks; }))
         return false;
     if (!values.back().endsBare() && !values.back().marksAre(u"."))
@@ -278,6 +283,23 @@ bool matchFree(const LocaleData& data, const QString& s, Fields& fields) {
     if (shape == "wn")
         return day(number(1));
     return false;
+}
+
+} // namespace
+
+bool matchFree(const LocaleData& data, const QString& s, Fields& fields) {
+    Items items;
+    tokenize(s, items);
+    const Item* item = items.cbegin();
+    const Item* const end = items.cend();
+    readLeadingWeekday(data, item, end, fields);
+    if (item == end)
+        return false;
+    const bool hasWord = std::any_of(item, end, [](const Item& i) { return i.kind == Item::Word; });
+    Values values;
+    if (!gatherValues(item, end, hasWord, values))
+        return false;
+    return hasWord ? readWithMonthName(data, values, fields) : readNumeric(data, values, fields);
 }
 
 namespace {
