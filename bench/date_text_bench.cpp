@@ -23,6 +23,14 @@ BENCHMARK_CAPTURE(BM_ParseDate, en_US_names, "en_US", {"August 30, 2021", "30-Au
 BENCHMARK_CAPTURE(BM_ParseDate, de_DE, "de_DE", {"30.08.2021", "5.1.2022", "31.12.1999"});
 BENCHMARK_CAPTURE(BM_ParseDate, ja_JP, "ja_JP", {"2021/08/30", "2022/1/5", "1999/12/31"});
 BENCHMARK_CAPTURE(BM_ParseDate, en_US_time, "en_US", {"8/30/2021 1:05 PM"});
+// Dates as people write them: connecting words, ordinals, words and marks around the time.
+BENCHMARK_CAPTURE(BM_ParseDate, en_US_written, "en_US",
+                  {"the 3rd of March 2021 at 2:05 pm", "March 3, '21", "2021-03-03T14:05:09"});
+BENCHMARK_CAPTURE(BM_ParseDate, es_ES_written, "es_ES",
+                  {"14 de marzo de 2019", "14 de marzo del 2019"});
+BENCHMARK_CAPTURE(BM_ParseDate, de_DE_written, "de_DE", {"3. März 2021 um 14:05 Uhr"});
+BENCHMARK_CAPTURE(BM_ParseDate, fr_FR_written, "fr_FR", {"le 1er mars 2021 à 14h05"});
+BENCHMARK_CAPTURE(BM_ParseDate, ja_JP_written, "ja_JP", {"2021年3月3日 14時5分"});
 
 void BM_FormatDate(benchmark::State& state) {
     const QLocale l(QStringLiteral("en_US"));

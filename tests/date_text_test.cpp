@@ -168,6 +168,85 @@ INSTANTIATE_TEST_SUITE_P(
              30}),
     [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
+constexpr int k1405 = 14 * 3600 + 5 * 60;
+
+// Dates as people write them in their own language: connecting words, articles, ordinal days,
+// words and marks around the time, and the near-misses that must stay refused.
+INSTANTIATE_TEST_SUITE_P(
+    WrittenForms, ParseTable,
+    testing::Values(
+        // Spanish: "de" from the locale's long format, "del" before the year.
+        Case{"es_de", "es_ES", "14 de marzo de 2019", 2019, 3, 14},
+        Case{"es_del", "es_ES", "14 de marzo del 2019", 2019, 3, 14},
+        Case{"es_weekday_de", "es_ES", "jueves, 14 de marzo de 2019", 2019, 3, 14},
+        Case{"es_de_at_the_end", "es_ES", "14 de marzo de"},
+        Case{"es_de_twice", "es_ES", "14 de de marzo de 2019"},
+        Case{"es_de_first", "es_ES", "de 14 marzo 2019"},
+        Case{"es_wrong_weekday", "es_ES", "viernes, 14 de marzo de 2019"},
+        // Portuguese: "de", the weekday with a hyphen, "às" before the time.
+        Case{"pt_de", "pt_BR", "7 de setembro de 2020", 2020, 9, 7},
+        Case{"pt_hyphen_weekday_numeric", "pt_BR", "quinta-feira 12/3/2020", 2020, 3, 12},
+        Case{"pt_short_weekday_numeric", "pt_BR", "qui 12/3/2020", 2020, 3, 12},
+        Case{"pt_hyphen_weekday_wrong", "pt_BR", "quarta-feira 12/3/2020"},
+        Case{"pt_as_before_time", "pt_BR", "7 de setembro de 2020 às 14:05", 2020, 9, 7, k1405},
+        Case{"pt_german_word_before_time", "pt_BR", "7 de setembro de 2020 um 14:05"},
+        // German: "um" before the time and "Uhr" closing it.
+        Case{"de_um_uhr", "de_DE", "3. März 2021 um 14:05 Uhr", 2021, 3, 3, k1405},
+        Case{"de_uhr", "de_DE", "3. März 2021 14:05 Uhr", 2021, 3, 3, k1405},
+        Case{"de_um", "de_DE", "3. März 2021 um 14:05", 2021, 3, 3, k1405},
+        Case{"de_uhr_without_time", "de_DE", "3. März 2021 Uhr"},
+        Case{"de_um_at_the_end", "de_DE", "3. März 2021 um"},
+        Case{"de_spanish_de", "de_DE", "3 de März 2021"},
+        Case{"de_um_without_date", "de_DE", "um 14:05 Uhr"},
+        // French: the article "le", "à", the "h" of the time, "1er".
+        Case{"fr_le_a_h", "fr_FR", "le 3 mars 2021 à 14h05", 2021, 3, 3, k1405},
+        Case{"fr_h", "fr_FR", "3 mars 2021 14h05", 2021, 3, 3, k1405},
+        Case{"fr_premier", "fr_FR", "1er mars 2021", 2021, 3, 1},
+        Case{"fr_er_not_first", "fr_FR", "2er mars 2021"}, Case{"fr_le_alone", "fr_FR", "le"},
+        Case{"fr_le_twice", "fr_FR", "le le 3 mars 2021"},
+        Case{"fr_weekday_with_h", "fr_FR", "dimanche 7 mars 2021", 2021, 3, 7},
+        // Dutch: "om" before the time, ordinal days.
+        Case{"nl_om", "nl_NL", "3 maart 2021 om 14:05", 2021, 3, 3, k1405},
+        Case{"nl_1ste", "nl_NL", "1ste maart 2021", 2021, 3, 1},
+        Case{"nl_8ste", "nl_NL", "8ste maart 2021", 2021, 3, 8},
+        Case{"nl_3de", "nl_NL", "3de maart 2021", 2021, 3, 3},
+        Case{"nl_3ste", "nl_NL", "3ste maart 2021"}, Case{"nl_8de", "nl_NL", "8de maart 2021"},
+        // English, understood under every locale.
+        Case{"en_the_of_at", "en_US", "the 3rd of March 2021 at 2:05 pm", 2021, 3, 3, k1405},
+        Case{"en_1st", "en_US", "1st March 2021", 2021, 3, 1},
+        Case{"en_22nd", "en_US", "March 22nd, 2021", 2021, 3, 22},
+        Case{"en_11th", "en_US", "11th March 2021", 2021, 3, 11},
+        Case{"en_1th", "en_US", "1th March 2021"}, Case{"en_3st", "en_US", "3st March 2021"},
+        Case{"en_11st", "en_US", "11st March 2021"},
+        Case{"en_ordinal_year", "en_US", "March 3, 2021st"},
+        Case{"en_ordinal_numeric", "en_US", "3rd/4/2021"},
+        Case{"en_of_without_month", "en_US", "3 of 2021"},
+        Case{"en_at_at_the_end", "en_US", "March 3rd, 2021 at"},
+        Case{"en_at_without_date", "en_US", "at 2:05 pm"},
+        Case{"en_of_under_german", "de_DE", "3rd of März 2021", 2021, 3, 3},
+        Case{"en_apostrophe_year", "en_US", "March 3, '21", 2021, 3, 3},
+        Case{"en_apostrophe_day", "en_US", "'03 March 2021"},
+        Case{"en_apostrophe_three_digits", "en_US", "March 3, '021"},
+        Case{"en_apostrophe_numeric", "en_US", "3/4/'21"},
+        // ISO with "T".
+        Case{"iso_t", "en_US", "2021-03-03T14:05:09", 2021, 3, 3, k1405 + 9},
+        Case{"iso_t_minutes", "de_DE", "2021-03-03T14:05", 2021, 3, 3, k1405},
+        Case{"iso_t_fraction", "fr_FR", "2021-03-03T14:05:09.250", 2021, 3, 3, k1405 + 9},
+        Case{"iso_t_without_time", "en_US", "2021-03-03T"}, Case{"iso_lone_t", "en_US", "T"},
+        Case{"iso_t_without_date", "en_US", "T14:05:09"},
+        Case{"iso_t_after_us_date", "en_US", "3/3/2021T14:05"},
+        Case{"iso_t_hour_25", "en_US", "2021-03-03T25:05"},
+        Case{"iso_t_empty_fraction", "en_US", "2021-03-03T14:05:09."},
+        // Japanese: the time in 時, 分 and 秒 from the locale's own time format.
+        Case{"ja_ji_fun", "ja_JP", "2021年3月3日 14時5分", 2021, 3, 3, k1405},
+        Case{"ja_ji_fun_byo", "ja_JP", "2021年3月3日 14時05分09秒", 2021, 3, 3, k1405 + 9},
+        Case{"ja_ji_without_fun", "ja_JP", "2021年3月3日 14時5"},
+        Case{"ja_time_without_date", "ja_JP", "14時5分"},
+        // Numbers with only blanks between them stay refused.
+        Case{"numbers_and_blanks", "es_ES", "14 3 2019"},
+        Case{"numbers_and_de", "es_ES", "14 de 3 de 2019"}),
+    [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+
 struct FormatCase {
     const char* locale;
     QDate date;

@@ -27,6 +27,15 @@ std::optional<DateValue> complete(const Fields& fields, QDate today, std::chrono
     return value;
 }
 
+// The date without an article before it ("the", "le"), where one stands before the rest.
+QString withoutArticle(const LocaleData& data, const QString& date) {
+    for (const QString& article : data.words.articles)
+        if (date.size() > article.size() + 1 && date.startsWith(article) &&
+            date[article.size()] == QLatin1Char(' '))
+            return date.sliced(article.size() + 1);
+    return date;
+}
+
 } // namespace
 
 std::optional<DateValue> parse(const QString& text, const QLocale& locale, QDate today) {
@@ -37,14 +46,15 @@ std::optional<DateValue> parse(const QString& text, const QLocale& locale, QDate
     const DateAndTime split = splitTime(data, s);
     if (!split.ok || split.datePart.isEmpty())
         return std::nullopt;
+    const QString datePart = withoutArticle(data, split.datePart);
     for (const QList<FormatToken>& tokens : data.formats) {
         Fields fields;
-        if (matchFormat(data, tokens, 0, split.datePart, 0, fields))
+        if (matchFormat(data, tokens, 0, datePart, 0, fields))
             if (auto value = complete(fields, today, split.time))
                 return value;
     }
     Fields fields;
-    if (matchFree(data, split.datePart, fields))
+    if (matchFree(data, datePart, fields))
         return complete(fields, today, split.time);
     return std::nullopt;
 }

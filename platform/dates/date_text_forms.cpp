@@ -53,11 +53,20 @@ bool matchFormat(const LocaleData& data, const QList<FormatToken>& tokens, qsize
     case Field::MonthName:
     case Field::Weekday: {
         if (token.field == Field::Weekday) {
-            // A weekday in the locale's format may be left out.
-            Fields next = fields;
-            if (matchFormat(data, tokens, index + 1, s, pos, next)) {
-                fields = next;
-                return true;
+            // A weekday in the locale's format may be left out, and with it the punctuation
+            // that follows it ("jueves, 14 de marzo" and "14 de marzo").
+            for (const qsizetype next : {index + 1, index + 2}) {
+                if (next == index + 2 &&
+                    (next > tokens.size() || tokens[index + 1].field != Field::Literal ||
+                     std::any_of(tokens[index + 1].literal.cbegin(),
+                                 tokens[index + 1].literal.cend(),
+                                 [](QChar c) { return c.isLetterOrNumber(); })))
+                    break;
+                Fields rest = fields;
+                if (matchFormat(data, tokens, next, s, pos, rest)) {
+                    fields = rest;
+                    return true;
+                }
             }
         }
         if (pos >= s.size())
@@ -96,6 +105,8 @@ struct Item {
     enum Kind { Num, Word, Punct } kind;
     Number number;
     QStringView text;
+    bool ordinal = false;    // a day with its ordinal ending: "3rd", "1er", "8ste"
+    bool apostrophe = false; // a two-digit year after an apostrophe: "'21"
 };
 using Items = QVarLengthArray<Item, 16>;
 
@@ -104,21 +115,50 @@ bool isLetterAt(QStringView s, qsizetype pos) {
     return QChar::isLetter(c) || QChar::isMark(c);
 }
 
-void tokenize(const QString& s, Items& items) {
+qsizetype letterRunEnd(QStringView s, qsizetype pos) {
+    qsizetype units = 1;
+    while (pos < s.size() && isLetterAt(s, pos)) {
+        codePointAt(s, pos, &units);
+        pos += units;
+    }
+    return pos;
+}
+
+bool isApostrophe(QChar c) {
+    return c == QLatin1Char('\'') || c == QChar(0x2019);
+}
+
+void tokenize(const LocaleData& data, const QString& s, Items& items) {
     const QStringView view(s);
     for (qsizetype pos = 0; pos < s.size();) {
         const QChar c = s[pos];
         if (c == QLatin1Char(' ')) {
             ++pos;
         } else if (isDigitAt(s, pos)) {
-            items.append({Item::Num, readNumber(s, pos), {}});
+            const qsizetype start = pos;
+            Item number{Item::Num, readNumber(s, pos), {}};
+            number.text = view.sliced(start, pos - start);
+            // Letters right after a number are its ordinal ending where they fit it.
+            const qsizetype end = letterRunEnd(s, pos);
+            if (end > pos && isOrdinalEnding(data.locale.language(), number.number.value,
+                                             view.sliced(pos, end - pos))) {
+                number.ordinal = true;
+                pos = end;
+            }
+            items.append(number);
+        } else if (isApostrophe(c) && isDigitAt(s, pos + 1)) {
+            qsizetype after = pos + 1;
+            const Number year = readNumber(s, after);
+            if (year.digits == 2) {
+                items.append({Item::Num, year, view.sliced(pos + 1, after - pos - 1), false, true});
+                pos = after;
+            } else {
+                items.append({Item::Punct, {}, view.sliced(pos, 1)});
+                ++pos;
+            }
         } else if (isLetterAt(s, pos)) {
             const qsizetype start = pos;
-            qsizetype units = 1;
-            while (pos < s.size() && isLetterAt(s, pos)) {
-                codePointAt(s, pos, &units);
-                pos += units;
-            }
+            pos = letterRunEnd(s, pos);
             items.append({Item::Word, {}, view.sliced(start, pos - start)});
         } else {
             qsizetype units = 1;
@@ -151,32 +191,62 @@ struct Value {
 using Values = QVarLengthArray<Value, 8>; // the numbers and words of a date, in order
 
 // An optional weekday name before the date, with its abbreviation dot and a comma after it:
-// read into the fields, and the items after it left to read.
-void readLeadingWeekday(const LocaleData& data, const Item*& item, const Item* end,
-                        Fields& fields) {
+// read into the fields, and the items after it left to read. The name is the longest that
+// begins the text and ends at a word's end, so that a name of two words ("quinta-feira") is
+// read whole; a text that two weekdays are named by reads as none.
+void readLeadingWeekday(const LocaleData& data, const QString& s, const Item*& item,
+                        const Item* end, Fields& fields) {
     if (item == end || item->kind != Item::Word)
         return;
-    const auto weekday = data.weekdays.lookUp(item->text);
-    if (!weekday)
+    const qsizetype start = item->text.data() - s.data();
+    const Name* found = nullptr;
+    for (const Name& name : data.weekdays.startingWith(item->text.front())) {
+        if (found && name.text.size() < found->text.size())
+            break; // the names come longest first
+        const qsizetype nameEnd = start + name.text.size();
+        if (!QStringView(s).sliced(start).startsWith(name.text) ||
+            (nameEnd < s.size() && isLetterAt(s, nameEnd)))
+            continue;
+        if (found && found->value != name.value)
+            return;
+        found = &name;
+    }
+    if (!found)
         return;
-    fields.weekday = weekday;
+    fields.weekday = found->value;
+    const qsizetype nameEnd = start + found->text.size();
+    while (item != end && item->text.data() - s.data() < nameEnd)
+        ++item;
     const auto punctIs = [&](const char16_t* mark) {
         return item != end && item->kind == Item::Punct && item->text == QStringView(mark);
     };
-    ++item;
     if (punctIs(u"."))
         ++item;
     if (punctIs(u","))
         ++item;
 }
 
+// A word of the locale (or English) that stands between two parts of a date ("de", "of"),
+// where it names no month.
+bool isConnectingWord(const LocaleData& data, const Item& item) {
+    return item.kind == Item::Word && data.words.between.contains(item.text) &&
+           !data.months.lookUp(item.text);
+}
+
 // The numbers and words of the date, each with the marks after it. Fails where the text opens
 // with a mark, or, in a date without a word, where two marks follow a number or two numbers
-// stand with only blanks between them.
-bool gatherValues(const Item* item, const Item* end, bool hasWord, Values& values) {
+// stand with only blanks between them. A connecting word may stand between two parts, right
+// after the first; it may neither open nor end the date, nor follow another.
+bool gatherValues(const LocaleData& data, const Item* item, const Item* end, bool hasWord,
+                  Values& values) {
+    bool joined = false; // a connecting word waits for the part after it
     for (; item != end; ++item) {
-        if (item->kind == Item::Punct) {
-            if (values.isEmpty())
+        if (hasWord && isConnectingWord(data, *item)) {
+            if (values.isEmpty() || joined || !values.back().endsBare())
+                return false;
+            joined = true;
+        } else if (item->kind == Item::Punct) {
+            if (values.isEmpty() || joined)
                 return false;
             Value& last = values.back();
             if (!hasWord && !last.endsBare())
@@ -191,9 +261,10 @@ bool gatherValues(const Item* item, const Item* end, bool hasWord, Values& value
                 values.back().endsBare())
                 return false;
             values.append(Value{item, {}, 0, true});
+            joined = false;
         }
     }
-    return true;
+    return !joined;
 }
 
 // Day, month and year of three numbers, in the locale's order; a first number of three or four
@@ -218,6 +289,9 @@ bool readThreeNumbers(const LocaleData& data, Number a, Number b, Number c, Fiel
 bool readNumeric(const LocaleData& data, const Values& values, Fields& fields) {
     if (values.size() < 2 || values.size() > 3)
         return false;
+    if (std::any_of(values.begin(), values.end(),
+                    [](const Value& v) { return v.item->ordinal || v.item->apostrophe; }))
+        return false; // ordinal days and apostrophe years are written with month names
     const QStringView sep = values.front().firstMark;
     const bool allowed = sep == u"/" || sep == u"-" || sep == u"." ||
                          (sep.size() == 1 && sep.front() == data.separator);
@@ -255,33 +329,37 @@ bool readWithMonthName(const LocaleData& data, const Values& values, Fields& fie
         shapeText[i] = values[i].item->kind == Item::Num ? 'n' : 'w';
     const std::string_view shape(shapeText);
     const std::size_t w = shape.find('w');
+    if (w == std::string_view::npos)
+        return false; // only connecting words between the numbers
     const auto month = data.months.lookUp(values[static_cast<qsizetype>(w)].item->text);
     if (!month)
         return false;
     fields.month = month;
     auto number = [&](qsizetype i) { return values[i].item->number; };
-    auto year = [&](const Number& n) {
-        if (n.digits < 2 || n.digits > 4)
+    // An ordinal ending marks a day, an apostrophe a year.
+    auto year = [&](qsizetype i) {
+        const Number n = number(i);
+        if (n.digits < 2 || n.digits > 4 || values[i].item->ordinal)
             return false;
         fields.year = n.value;
         fields.yearDigits = n.digits;
         return true;
     };
-    auto day = [&](const Number& n) {
-        fields.day = n.value;
-        return n.digits <= 2;
+    auto day = [&](qsizetype i) {
+        fields.day = number(i).value;
+        return number(i).digits <= 2 && !values[i].item->apostrophe;
     };
     if (shape == "nwn") {
         if (number(0).digits >= 3)
-            return year(number(0)) && day(number(2));
-        return day(number(0)) && year(number(2));
+            return year(0) && day(2);
+        return day(0) && year(2);
     }
     if (shape == "wnn")
-        return day(number(1)) && year(number(2));
+        return day(1) && year(2);
     if (shape == "nw")
-        return day(number(0));
+        return day(0);
     if (shape == "wn")
-        return day(number(1));
+        return day(1);
     return false;
 }
 
@@ -289,15 +367,15 @@ bool readWithMonthName(const LocaleData& data, const Values& values, Fields& fie
 
 bool matchFree(const LocaleData& data, const QString& s, Fields& fields) {
     Items items;
-    tokenize(s, items);
+    tokenize(data, s, items);
     const Item* item = items.cbegin();
     const Item* const end = items.cend();
-    readLeadingWeekday(data, item, end, fields);
+    readLeadingWeekday(data, s, item, end, fields);
     if (item == end)
         return false;
     const bool hasWord = std::any_of(item, end, [](const Item& i) { return i.kind == Item::Word; });
     Values values;
-    if (!gatherValues(item, end, hasWord, values))
+    if (!gatherValues(data, item, end, hasWord, values))
         return false;
     return hasWord ? readWithMonthName(data, values, fields) : readNumeric(data, values, fields);
 }
@@ -327,7 +405,7 @@ qsizetype digitsEnd(QStringView s, qsizetype pos, int count) {
 
 class TimeReader {
 public:
-    TimeReader(const LocaleData& data, const QString& s) : s_(s) {
+    TimeReader(const LocaleData& data, const QString& s) : data_(data), s_(s) {
         for (const QList<QString>* texts : {&data.amTexts, &data.pmTexts})
             for (const QString& t : *texts)
                 markers_.append(t);
@@ -354,25 +432,55 @@ public:
     }
 
 private:
+    // The end of the text at pos when it starts with the mark (an empty mark always does), or -1.
+    qsizetype markEnd(qsizetype pos, const QString& mark) const {
+        return pos >= 0 && QStringView(s_).sliced(pos).startsWith(mark) ? pos + mark.size() : -1;
+    }
+
     bool readClock(qsizetype pos, TimeMatch& match) const {
+        for (const ClockStyle& clock : data_.clocks)
+            for (const int hourDigits : {2, 1})
+                if (readClock(clock, pos, hourDigits, match))
+                    return true;
+        return false;
+    }
+
+    bool readClock(const ClockStyle& clock, qsizetype pos, int hourDigits, TimeMatch& match) const {
         const QStringView view(s_);
-        for (const int hourDigits : {2, 1}) {
-            const qsizetype hourEnd = digitsEnd(s_, pos, hourDigits);
-            if (hourEnd < 0 || hourEnd >= s_.size() || s_[hourEnd] != QLatin1Char(':'))
+        const qsizetype hourEnd = digitsEnd(s_, pos, hourDigits);
+        const qsizetype minuteStart = hourEnd < 0 ? -1 : markEnd(hourEnd, clock.afterHour);
+        if (minuteStart < 0 || clock.afterHour.isEmpty())
+            return false;
+        match.hour = view.sliced(pos, hourEnd - pos);
+        // A mark after the minutes or seconds lets them have one digit ("14時5分").
+        const QVarLengthArray<int, 2> minuteDigits = clock.afterMinute.isEmpty()
+                                                         ? QVarLengthArray<int, 2>{2}
+                                                         : QVarLengthArray<int, 2>{2, 1};
+        const QVarLengthArray<int, 2> secondDigits = clock.afterSecond.isEmpty()
+                                                         ? QVarLengthArray<int, 2>{2}
+                                                         : QVarLengthArray<int, 2>{2, 1};
+        const bool hasSeconds = !clock.beforeSecond.isEmpty() || !clock.afterSecond.isEmpty();
+        for (const int digits : minuteDigits) {
+            const qsizetype minuteEnd = digitsEnd(s_, minuteStart, digits);
+            const qsizetype afterMinute =
+                minuteEnd < 0 ? -1 : markEnd(minuteEnd, clock.afterMinute);
+            if (afterMinute < 0)
                 continue;
-            const qsizetype minuteEnd = digitsEnd(s_, hourEnd + 1, 2);
-            if (minuteEnd < 0)
-                continue;
-            match.hour = view.sliced(pos, hourEnd - pos);
-            match.minute = view.sliced(hourEnd + 1, minuteEnd - hourEnd - 1);
-            if (minuteEnd < s_.size() && s_[minuteEnd] == QLatin1Char(':')) {
-                const qsizetype secondEnd = digitsEnd(s_, minuteEnd + 1, 2);
-                if (secondEnd >= 0 && readMarkerAfter(secondEnd, match)) {
-                    match.second = view.sliced(minuteEnd + 1, secondEnd - minuteEnd - 1);
+            match.minute = view.sliced(minuteStart, minuteEnd - minuteStart);
+            const qsizetype secondStart = hasSeconds && afterMinute < s_.size()
+                                              ? markEnd(afterMinute, clock.beforeSecond)
+                                              : -1;
+            for (const int sDigits : secondDigits) {
+                if (secondStart < 0)
+                    break;
+                const qsizetype secondEnd = digitsEnd(s_, secondStart, sDigits);
+                const qsizetype end = secondEnd < 0 ? -1 : markEnd(secondEnd, clock.afterSecond);
+                if (end >= 0 && readMarkerAfter(end, match)) {
+                    match.second = view.sliced(secondStart, secondEnd - secondStart);
                     return true;
                 }
             }
-            if (readMarkerAfter(minuteEnd, match)) {
+            if (readMarkerAfter(afterMinute, match)) {
                 match.second = {};
                 return true;
             }
@@ -382,6 +490,7 @@ private:
 
     bool readMarkerAfter(qsizetype pos, TimeMatch& match) const {
         const QStringView rest = QStringView(s_).sliced(pos);
+        match.closingWord = {};
         for (const bool blank : {true, false}) {
             if (blank && !rest.startsWith(QLatin1Char(' ')))
                 continue;
@@ -392,9 +501,14 @@ private:
             }
         }
         match.markerAfter = {};
+        if (rest.startsWith(QLatin1Char(' ')) && data_.words.afterTime.contains(rest.sliced(1))) {
+            match.closingWord = rest.sliced(1);
+            return true;
+        }
         return rest.isEmpty();
     }
 
+    const LocaleData& data_;
     const QString& s_;
     QVarLengthArray<QStringView, 4> markers_;
 };
@@ -414,13 +528,85 @@ std::optional<TimeMatch> matchTime(const LocaleData& data, const QString& s) {
     return std::nullopt;
 }
 
+namespace {
+
+// The ISO form with "t" between date and time, as normalised: "2021-03-03t14:05:09", seconds
+// and a fraction of a second optional ("t14:05:09.250"). The date must be year-month-day with
+// hyphens and the time a 24-hour one; the fraction is dropped.
+std::optional<DateAndTime> splitIsoTime(const QString& s) {
+    const qsizetype t = s.indexOf(QLatin1Char('t'));
+    if (t < 0)
+        return std::nullopt;
+    const QStringView date = QStringView(s).first(t);
+    qsizetype pos = 0;
+    const Number year = readNumber(date, pos);
+    if (year.digits != 4 || pos >= date.size() || date[pos] != QLatin1Char('-'))
+        return std::nullopt;
+    ++pos;
+    const Number month = readNumber(date, pos);
+    if (month.digits < 1 || month.digits > 2 || pos >= date.size() || date[pos] != QLatin1Char('-'))
+        return std::nullopt;
+    ++pos;
+    const Number day = readNumber(date, pos);
+    if (day.digits < 1 || day.digits > 2 || pos != date.size())
+        return std::nullopt;
+
+    const QStringView time = QStringView(s).sliced(t + 1);
+    pos = 0;
+    int fields[3] = {0, 0, 0};
+    int read = 0;
+    for (; read < 3; ++read) {
+        if (read > 0) {
+            if (pos >= time.size() || time[pos] != QLatin1Char(':'))
+                break;
+            ++pos;
+        }
+        const Number n = readNumber(time, pos);
+        if (n.digits != 2)
+            return std::nullopt;
+        fields[read] = n.value;
+    }
+    if (read < 2)
+        return std::nullopt;
+    if (read == 3 && pos < time.size() &&
+        (time[pos] == QLatin1Char('.') || time[pos] == QLatin1Char(','))) {
+        ++pos;
+        const Number fraction = readNumber(time, pos);
+        if (fraction.digits < 1 || fraction.digits > 9)
+            return std::nullopt;
+    }
+    if (pos != time.size() || fields[0] > 23 || fields[1] > 59 || fields[2] > 59)
+        return std::nullopt;
+    DateAndTime split;
+    split.datePart = date.toString();
+    split.time = std::chrono::seconds{fields[0] * 3600 + fields[1] * 60 + fields[2]};
+    return split;
+}
+
+// Whether the text has a mark that only a time of day puts there: a colon, or the mark after the
+// hour of the locale's own clock style.
+bool hasClockMark(const LocaleData& data, const QString& s) {
+    return std::any_of(data.clocks.cbegin(), data.clocks.cend(),
+                       [&](const ClockStyle& clock) { return s.contains(clock.afterHour); });
+}
+
+} // namespace
+
 DateAndTime splitTime(const LocaleData& data, const QString& s) {
     DateAndTime split;
-    if (!s.contains(QLatin1Char(':'))) {
+    if (auto iso = splitIsoTime(s))
+        return *iso;
+    if (!hasClockMark(data, s)) {
         split.datePart = s;
         return split;
     }
     const auto m = matchTime(data, s);
+    // A colon belongs to a time, so a text with one that reads no time is no date; the other
+    // clock marks are letters, which a text without a time may hold.
+    if (!m && !s.contains(QLatin1Char(':'))) {
+        split.datePart = s;
+        return split;
+    }
     split.ok = false;
     if (!m || m->dateLength == 0)
         return split;
@@ -440,7 +626,16 @@ DateAndTime splitTime(const LocaleData& data, const QString& s) {
     } else if (hour > 23) {
         return split;
     }
-    split.datePart = s.first(m->dateLength);
+    QString datePart = s.first(m->dateLength);
+    // A word between the date and the time ("um", "à", "at") stands after a blank.
+    for (const QString& word : data.words.beforeTime) {
+        if (datePart.size() > word.size() && datePart.endsWith(word) &&
+            datePart[datePart.size() - word.size() - 1] == QLatin1Char(' ')) {
+            datePart.chop(word.size() + 1);
+            break;
+        }
+    }
+    split.datePart = datePart;
     split.time = std::chrono::seconds{hour * 3600 + minute * 60 + second};
     split.ok = true;
     return split;

@@ -4,6 +4,7 @@
 // readers of the forms a date may take. Not for use outside the date routine.
 
 #include "date_value.h"
+#include "date_words.h"
 
 #include <QHash>
 #include <QList>
@@ -47,6 +48,16 @@ struct NameIndex {
 
 enum class Order { DMY, MDY, YMD };
 
+// How a time of day is written: the text after the hour ("14:05", "14h05", "14時5分"), after
+// the minutes ("分"), and before and after the seconds (":" in "14:05:09", "秒" in "14時5分9秒").
+// Where a mark follows the minutes, they may have one digit.
+struct ClockStyle {
+    QString afterHour;
+    QString afterMinute;
+    QString beforeSecond;
+    QString afterSecond;
+};
+
 struct LocaleData {
     QLocale locale;
     QList<QList<FormatToken>> formats; // short and long date formats
@@ -55,6 +66,8 @@ struct LocaleData {
     QList<QString> amTexts, pmTexts; // normalised
     Order order = Order::MDY;
     QChar separator = QLatin1Char('/');
+    DateWords words;          // with the connecting words of the locale's long format
+    QList<ClockStyle> clocks; // "14:05:09" first, then the locale's own
 };
 
 // The locale's data, computed once per locale (the last eight locales asked for are kept).
@@ -88,11 +101,14 @@ bool matchFree(const LocaleData& data, const QString& s, Fields& fields);
 // A text read as a date part, a blank and a time of day: an hour of one or two digits, two-digit
 // minutes and optional two-digit seconds, with an optional AM/PM text of the locale either
 // before the hour or after the time, joined to it by one blank or by none ("pm 1:05",
-// "pm1:05", "1:05 pm", "1:05pm"). The date part is the shortest that lets the rest read as a
-// time; the parts are views into the text.
+// "pm1:05", "1:05 pm", "1:05pm"). Besides colons, the time may be written in the locale's own
+// clock style ("14h05", "14時5分"), whose minutes and seconds may have one digit where a mark
+// follows them, and closed by a word of the locale after a blank ("14:05 uhr"). The date part is
+// the shortest that lets the rest read as a time; the parts are views into the text.
 struct TimeMatch {
     qsizetype dateLength = 0;
     QStringView markerBefore, hour, minute, second, markerAfter;
+    QStringView closingWord; // a word that closes the time, after a blank: "uhr"
 };
 std::optional<TimeMatch> matchTime(const LocaleData& data, const QString& s);
 

@@ -176,12 +176,68 @@ const QList<Name>& NameIndex::startingWith(QChar first) const {
 
 namespace {
 
+// The quoted words of a format that stand apart between its fields, as "de" in Spanish
+// "d 'de' MMMM 'de' yyyy": the locale's own words between the parts of a date.
+QStringList connectingWords(const QString& format) {
+    QStringList words;
+    for (qsizetype open = format.indexOf(QLatin1Char('\'')); open >= 0;) {
+        const qsizetype close = format.indexOf(QLatin1Char('\''), open + 1);
+        if (close < 0)
+            break;
+        const QString word = normalize(format.sliced(open + 1, close - open - 1));
+        const bool apart = open > 0 && format[open - 1] == QLatin1Char(' ') &&
+                           close + 1 < format.size() && format[close + 1] == QLatin1Char(' ');
+        if (apart && !word.isEmpty() &&
+            std::all_of(word.cbegin(), word.cend(), [](QChar c) { return c.isLetter(); }))
+            words.append(word);
+        open = format.indexOf(QLatin1Char('\''), close + 1);
+    }
+    return words;
+}
+
+// The marks of a time format that writes its time otherwise than with colons: the text after
+// the hour, after the minutes and after the seconds (Japanese "H時mm分ss秒"). Nothing where the
+// format writes "H:mm:ss".
+std::optional<ClockStyle> ownClock(const QString& format) {
+    // The text that follows the run of a field letter, up to the next field or blank.
+    const auto after = [&](QLatin1Char field) {
+        qsizetype i = format.indexOf(field);
+        if (i < 0)
+            return QString();
+        while (i < format.size() && format[i] == field)
+            ++i;
+        QString mark;
+        while (i < format.size() && !QStringLiteral("Hhmsapt ").contains(format[i]))
+            mark += format[i++];
+        mark.remove(QLatin1Char('\''));
+        return normalize(mark);
+    };
+    ClockStyle style{after(QLatin1Char(format.contains(QLatin1Char('H')) ? 'H' : 'h')),
+                     after(QLatin1Char('m')),
+                     {},
+                     after(QLatin1Char('s'))};
+    if (style.afterHour.isEmpty() || style.afterHour == QLatin1String(":") ||
+        style.afterMinute.isEmpty() || style.afterMinute == QLatin1String(":"))
+        return std::nullopt;
+    return style;
+}
+
 LocaleData buildLocaleData(const QLocale& locale) {
     LocaleData data;
     data.locale = locale;
     const QString shortFormat = locale.dateFormat(QLocale::ShortFormat);
+    const QString longFormat = locale.dateFormat(QLocale::LongFormat);
     data.formats.append(compileFormat(shortFormat));
-    data.formats.append(compileFormat(locale.dateFormat(QLocale::LongFormat)));
+    data.formats.append(compileFormat(longFormat));
+    data.words = dateWords(locale.language());
+    for (const QString& word : connectingWords(longFormat))
+        if (!data.words.between.contains(word))
+            data.words.between.append(word);
+    data.clocks.append({QStringLiteral(":"), {}, QStringLiteral(":"), {}});
+    if (const auto own = ownClock(locale.timeFormat(QLocale::LongFormat)))
+        data.clocks.append(*own);
+    for (const QString& mark : data.words.hourMarks)
+        data.clocks.append({mark, {}, {}, {}});
     data.months = NameIndex(collectNames(locale, 12, true));
     data.weekdays = NameIndex(collectNames(locale, 7, false));
     for (const QString& t : {locale.amText(), QStringLiteral("AM")})

@@ -16,7 +16,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                       QLocale(QStringLiteral("ar_EG")),
                                       QLocale(QStringLiteral("fa_IR")),
                                       QLocale(QStringLiteral("fr_FR")),
-                                      QLocale::c()};
+                                      QLocale::c(),
+                                      QLocale(QStringLiteral("es_ES")),
+                                      QLocale(QStringLiteral("pt_BR")),
+                                      QLocale(QStringLiteral("nl_NL"))};
     if (size < 1 || size > 4096)
         return 0;
     const QLocale& locale = locales[data[0] % std::size(locales)];
