@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-"""Draws the program's own artwork: the application icon (PNG in eight sizes, and the same
-shapes as a scalable SVG) and the hand pointer (a Windows .cur file with a 32 x 32, 32-bit
-image and its hot spot).
+"""Draws the program's own artwork: the application icon (PNG in eight sizes, the same shapes
+as a scalable SVG, and a Windows .ico of seven of the sizes for the program file) and the hand
+pointer (a Windows .cur file with a 32 x 32, 32-bit image and its hot spot).
 
 Run from this folder: python3 draw_assets.py
 """
@@ -147,6 +147,24 @@ def write_cursor(path):
         f.write(directory + entry + image)
 
 
+def write_ico(path, pngs):
+    """A Windows icon whose images are the PNG files given, largest last; a 256-pixel image is
+    entered with the width and height 0, as the format wants."""
+    images = []
+    for size, png in pngs:
+        with open(png, "rb") as f:
+            images.append((size, f.read()))
+    directory = struct.pack("<HHH", 0, 1, len(images))
+    offset = 6 + 16 * len(images)
+    entries = b""
+    for size, data in images:
+        edge = 0 if size >= 256 else size
+        entries += struct.pack("<BBBBHHII", edge, edge, 0, 0, 1, 32, len(data), offset)
+        offset += len(data)
+    with open(path, "wb") as f:
+        f.write(directory + entries + b"".join(data for _, data in images))
+
+
 def svg_colour(c):
     return "#%02x%02x%02x" % c[:3]
 
@@ -191,4 +209,6 @@ if __name__ == "__main__":
         # Small sizes take more samples a pixel, so that their edges stay smooth.
         write_png(f"icons/app-icon-{s}.png", render_icon(s, 8 if s < 32 else 4))
     write_svg("icons/app-icon.svg")
+    write_ico("icons/app-icon.ico",
+              [(s, f"icons/app-icon-{s}.png") for s in (16, 24, 32, 48, 64, 128, 256)])
     write_cursor("HAND-M.CUR")

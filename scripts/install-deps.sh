@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs, from Debian's archive, the packages that building, running and testing need;
-# packages already present are left alone.
+# packages already present are left alone. With "windows", also those of the Windows build: the
+# mingw-w64 compilers of the posix thread model, Wine, and what fetches Qt's source package.
 set -euo pipefail
 
 packages=(
@@ -13,6 +14,9 @@ packages=(
     qt6-gtk-platformtheme at-spi2-core python3-pyatspi dbus
     desktop-file-utils appstream lintian dpkg-dev file
 )
+if [[ ${1:-} == windows ]]; then
+    packages+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix wine wine64 dpkg-dev xz-utils)
+fi
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -5,6 +5,7 @@
 #include "window_placement.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
@@ -217,6 +218,9 @@ TEST(Form1Layout, FirstPaintIsWhatEveryRepaintShows) {
 // The day-name row is painted by the calendar layer itself; it must look exactly as the
 // calendar's own item painting draws it.
 TEST(Form1Layout, DayNameRowAsTheCalendarDrawsIt) {
+    // Qt's offscreen platform under Wine finds no fonts, and both drawings are of empty boxes.
+    if (QFontDatabase::families().isEmpty())
+        GTEST_SKIP() << "no fonts to draw the day names with";
     for (const char* locale : {"en_US", "fr_FR", "ar_EG"}) {
         SCOPED_TRACE(locale);
         forgetLaidOutTexts(); // the names are laid out anew, as in a process of their own

@@ -1,5 +1,6 @@
 #include "error_report.h"
 #include "form_fixture.h"
+#include "hide_file.h"
 #include "main_module.h"
 #include "month_calendar.h"
 #include "push_button.h"
@@ -133,7 +134,7 @@ TEST_F(FormLoadSkin, SkinFile) {
             writeFile(path, sample.isEmpty() ? QByteArray(c.skinSource) : sample);
         }
         if (c.hidden)
-            writeFile(fixture.folder.filePath(QStringLiteral("x/.hidden")), "o.cjs\n");
+            hideFile(path);
         auto form = fixture.make();
         if (c.reportLine) {
             ASSERT_EQ(fixture.messages.shown.size(), 1);

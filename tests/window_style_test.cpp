@@ -55,6 +55,9 @@ void expectFusionsPanel(const QStyle& fusion, QStyle::PrimitiveElement element,
 }
 
 TEST(WindowStyle, RunsWithTwoScreensOfDifferentScales) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the Windows build of the offscreen platform shows one screen under Wine";
+#endif
     const QList<QScreen*> screens = QGuiApplication::screens();
     ASSERT_EQ(screens.size(), 2);
     EXPECT_NE(screens[0]->devicePixelRatio(), screens[1]->devicePixelRatio());

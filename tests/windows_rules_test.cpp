@@ -1,0 +1,86 @@
+// Rules of the Windows program: the command line that opens the home page, and the icon and
+// version that the program file carries. Built for Windows only.
+
+#include "url_opener.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+TEST(WindowsRules, ExplorerOpensTheAddressInQuotesMinimisedWithTheFocus) {
+    EXPECT_EQ(explorerCommandLine(QStringLiteral("http://www.quillmark.example/")),
+              QStringLiteral("explorer \"http://www.quillmark.example/\""));
+    EXPECT_EQ(kExplorerShowWindow, SW_SHOWMINIMIZED);
+    // An address that would end the quoted argument early is not run.
+    DesktopUrlOpener opener;
+    EXPECT_FALSE(opener.open(QStringLiteral("http://a.example/\" & calc")));
+    EXPECT_FALSE(opener.open(QString()));
+}
+
+std::wstring programFile() {
+    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath() +
+                                    QStringLiteral("/ostrelin-calculator.exe"))
+        .toStdWString();
+}
+
+QString versionString(const std::vector<char>& info, const wchar_t* name) {
+    void* value = nullptr;
+    UINT length = 0;
+    const std::wstring key = std::wstring(L"\\StringFileInfo\\040904B0\\") + name;
+    if (!VerQueryValueW(info.data(), key.c_str(), &value, &length) || length == 0)
+        return {};
+    return QString::fromWCharArray(static_cast<const wchar_t*>(value), length - 1);
+}
+
+TEST(WindowsRules, TheProgramFileCarriesItsVersion) {
+    const std::wstring file = programFile();
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeW(file.c_str(), &ignored);
+    ASSERT_GT(size, 0u);
+    std::vector<char> info(size);
+    ASSERT_TRUE(GetFileVersionInfoW(file.c_str(), 0, size, info.data()));
+    EXPECT_EQ(versionString(info, L"ProductName"), QStringLiteral("Ostrelin Calculator"));
+    EXPECT_EQ(versionString(info, L"FileDescription"), QStringLiteral("Ostrelin Calculator"));
+    EXPECT_EQ(versionString(info, L"ProductVersion"), QStringLiteral(OSTRELIN_VERSION));
+    EXPECT_TRUE(versionString(info, L"LegalCopyright").contains(QStringLiteral("Team Quillmark")));
+}
+
+#pragma pack(push, 2)
+struct IconGroupEntry {
+    BYTE width, height, colours, reserved;
+    WORD planes, bitCount;
+    DWORD bytes;
+    WORD id;
+};
+#pragma pack(pop)
+
+TEST(WindowsRules, TheProgramFileCarriesItsIconInSevenSizes) {
+    HMODULE program = LoadLibraryExW(programFile().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(program, nullptr);
+    std::vector<int> sizes;
+    EnumResourceNamesW(
+        program, MAKEINTRESOURCEW(14) /* RT_GROUP_ICON */,
+        [](HMODULE module, LPCWSTR, LPWSTR name, LONG_PTR out) -> BOOL {
+            HRSRC found = FindResourceW(module, name, MAKEINTRESOURCEW(14));
+            const auto* group = static_cast<const WORD*>(LockResource(LoadResource(module, found)));
+            const auto* entries = reinterpret_cast<const IconGroupEntry*>(group + 3);
+            for (WORD i = 0; i < group[2]; ++i)
+                reinterpret_cast<std::vector<int>*>(out)->push_back(
+                    entries[i].width == 0 ? 256 : entries[i].width);
+            return FALSE; // the first group is the program's icon
+        },
+        reinterpret_cast<LONG_PTR>(&sizes));
+    FreeLibrary(program);
+    std::sort(sizes.begin(), sizes.end());
+    EXPECT_EQ(sizes, (std::vector<int>{16, 24, 32, 48, 64, 128, 256}));
+}
+
+} // namespace
