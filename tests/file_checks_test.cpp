@@ -80,6 +80,12 @@ TEST(FileChecks, ProgramRelativeNamesWithBackslashes) {
     EXPECT_EQ(FileChecks::resolveRelative(QStringLiteral("C:/Program Files/Ostrelin Calculator"),
                                           QStringLiteral("\\HAND-M.CUR")),
               QStringLiteral("C:/Program Files/Ostrelin Calculator/HAND-M.CUR"));
+#ifdef _WIN32
+    // Windows writes its folders with backslashes too.
+    EXPECT_EQ(FileChecks::resolveRelative(QStringLiteral("C:\\Program Files\\Ostrelin Calculator"),
+                                          QStringLiteral("\\x\\o.cjs")),
+              QStringLiteral("C:/Program Files/Ostrelin Calculator/x/o.cjs"));
+#endif
 }
 
 } // namespace

@@ -53,6 +53,18 @@ TEST(WindowsRules, TheProgramFileCarriesItsVersion) {
     EXPECT_TRUE(versionString(info, L"LegalCopyright").contains(QStringLiteral("Team Quillmark")));
 }
 
+// A GUI program: Windows opens no console window for it.
+TEST(WindowsRules, TheProgramFileIsAGuiProgram) {
+    HMODULE program = LoadLibraryExW(programFile().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(program, nullptr);
+    // A module loaded as data is mapped at its handle with the low bits set.
+    const auto* base = reinterpret_cast<const BYTE*>(reinterpret_cast<ULONG_PTR>(program) & ~3ull);
+    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+    EXPECT_EQ(nt->OptionalHeader.Subsystem, IMAGE_SUBSYSTEM_WINDOWS_GUI);
+    FreeLibrary(program);
+}
+
 #pragma pack(push, 2)
 struct IconGroupEntry {
     BYTE width, height, colours, reserved;
