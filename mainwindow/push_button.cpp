@@ -2,11 +2,15 @@
 
 #include "arial_font.h"
 #include "readable_colour.h"
+#include "system_style.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 
 PushButton::PushButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
+    // The face is the system's where it has a style of its own.
+    if (QStyle* system = systemStyle())
+        setStyle(system);
     setMouseTracking(true);
     setAutoDefault(false);
     setDefault(false);

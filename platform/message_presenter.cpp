@@ -1,5 +1,7 @@
 #include "message_presenter.h"
 
+#include "system_style.h"
+
 #include <QAbstractButton>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -46,5 +48,11 @@ void QtMessagePresenter::show(const Message& message) {
                            message.title, displayText(message.text), QMessageBox::Ok, parent_);
     box.setTextFormat(Qt::PlainText);
     box.setObjectName(QStringLiteral("messageBox"));
+    // A message box has the system's look, its buttons and text too.
+    if (QStyle* system = systemStyle()) {
+        box.setStyle(system);
+        for (QWidget* part : box.findChildren<QWidget*>())
+            part->setStyle(system);
+    }
     box.exec();
 }

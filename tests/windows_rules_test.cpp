@@ -1,10 +1,17 @@
 // Rules of the Windows program: the command line that opens the home page, and the icon and
 // version that the program file carries. Built for Windows only.
 
+#include "message_presenter.h"
+#include "push_button.h"
 #include "url_opener.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QLineEdit>
+#include <QStyle>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -23,6 +30,32 @@ TEST(WindowsRules, ExplorerOpensTheAddressInQuotesMinimisedWithTheFocus) {
     DesktopUrlOpener opener;
     EXPECT_FALSE(opener.open(QStringLiteral("http://a.example/\" & calc")));
     EXPECT_FALSE(opener.open(QString()));
+}
+
+// What the design leaves to the system has the Windows look: message boxes, their buttons, and
+// the faces of the push buttons. The rest keeps the program's style.
+TEST(WindowsRules, ButtonFacesAndMessageBoxesHaveTheSystemsLook) {
+    const QString system = QStringLiteral("windowsvista");
+    PushButton button(QStringLiteral("Help"));
+    EXPECT_EQ(button.style()->name(), system);
+    QLineEdit box;
+    EXPECT_NE(box.style()->name(), system);
+
+    QStringList shown; // the styles of the message box and of its buttons
+    QTimer::singleShot(0, [&] {
+        QWidget* message = QApplication::activeModalWidget();
+        if (!message)
+            return;
+        shown << message->style()->name();
+        for (const QAbstractButton* b : message->findChildren<QAbstractButton*>())
+            shown << b->style()->name();
+        message->close();
+    });
+    QtMessagePresenter presenter;
+    presenter.show(Message{QStringLiteral("Ostrelin"), QStringLiteral("Questions?")});
+    ASSERT_GE(shown.size(), 2);
+    for (const QString& name : shown)
+        EXPECT_EQ(name, system);
 }
 
 std::wstring programFile() {
