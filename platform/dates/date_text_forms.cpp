@@ -55,18 +55,19 @@ bool matchFormat(const LocaleData& data, const QList<FormatToken>& tokens, qsize
         if (token.field == Field::Weekday) {
             // A weekday in the locale's format may be left out, and with it the punctuation
             // that follows it ("jueves, 14 de marzo" and "14 de marzo").
-            for (const qsizetype next : {index + 1, index + 2}) {
-                if (next == index + 2 &&
-                    (next > tokens.size() || tokens[index + 1].field != Field::Literal ||
-                     std::any_of(tokens[index + 1].literal.cbegin(),
-                                 tokens[index + 1].literal.cend(),
-                                 [](QChar c) { return c.isLetterOrNumber(); })))
-                    break;
-                Fields rest = fields;
-                if (matchFormat(data, tokens, next, s, pos, rest)) {
-                    fields = rest;
-                    return true;
-                }
+            const bool punctuationNext =
+                index + 1 < tokens.size() && tokens[index + 1].field == Field::Literal &&
+                std::none_of(tokens[index + 1].literal.cbegin(), tokens[index + 1].literal.cend(),
+                             [](QChar c) { return c.isLetterOrNumber(); });
+            Fields rest = fields;
+            bool read = matchFormat(data, tokens, index + 1, s, pos, rest);
+            if (!read && punctuationNext) {
+                rest = fields;
+                read = matchFormat(data, tokens, index + 2, s, pos, rest);
+            }
+            if (read) {
+                fields = rest;
+                return true;
             }
         }
         if (pos >= s.size())
