@@ -15,10 +15,3 @@ class DesktopUrlOpener : public UrlOpener {
 public:
     bool open(const QString& url) override;
 };
-
-#ifdef _WIN32
-// Windows: the command line the opener runs, "explorer" and the address in double quotes, and
-// the window state it asks for, minimised with the focus (SW_SHOWMINIMIZED).
-QString explorerCommandLine(const QString& url);
-inline constexpr unsigned short kExplorerShowWindow = 2;
-#endif

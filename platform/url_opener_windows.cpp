@@ -1,3 +1,4 @@
+#include "url_opener_windows.h"
 #include "url_opener.h"
 
 #include <windows.h>

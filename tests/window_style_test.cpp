@@ -55,8 +55,8 @@ void expectFusionsPanel(const QStyle& fusion, QStyle::PrimitiveElement element,
 }
 
 TEST(WindowStyle, RunsWithTwoScreensOfDifferentScales) {
-#ifdef _WIN32
-    GTEST_SKIP() << "the Windows build of the offscreen platform shows one screen under Wine";
+#ifdef OSTRELIN_ONE_SCREEN_ONLY
+    GTEST_SKIP() << "this build's offscreen platform shows one screen, whatever it is given";
 #endif
     const QList<QScreen*> screens = QGuiApplication::screens();
     ASSERT_EQ(screens.size(), 2);

@@ -4,6 +4,7 @@
 #include "message_presenter.h"
 #include "push_button.h"
 #include "url_opener.h"
+#include "url_opener_windows.h"
 
 #include <QAbstractButton>
 #include <QApplication>

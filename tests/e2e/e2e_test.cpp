@@ -4,6 +4,7 @@
 #include "date_text.h"
 #include "desktop.h"
 #include "readable_colour.h"
+#include "window_points.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -21,16 +22,6 @@
 using namespace std::chrono_literals;
 
 namespace {
-
-// Centres of the controls, in window coordinates, as the window lays them out.
-constexpr QPoint kText1{296, 227};
-constexpr QPoint kText2{296, 439};
-constexpr QPoint kText3{8 + 80 + 88, 500 + 18 + 11};
-constexpr QPoint kHelp{136, 21};
-constexpr QPoint kSample{400, 21};
-constexpr QPoint kStart{268, 481};
-constexpr QPoint kCopy{268, 602};
-constexpr QPoint kCalendar1{16, 56}; // top-left corner
 
 // How long to wait for the program to answer: it answers within a few hundred milliseconds,
 // but a build under the sanitizers on a busy machine may take many times that. Every wait

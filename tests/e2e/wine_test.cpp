@@ -3,6 +3,7 @@
 // inside Wine (windows_clipboard.exe), since Wine's bridge to the X clipboard changes line ends.
 
 #include "desktop.h"
+#include "window_points.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -18,14 +19,6 @@ using namespace std::chrono_literals;
 namespace {
 
 const QString kBuild = QStringLiteral(OSTRELIN_WINDOWS_BUILD);
-
-// Centres of the controls, in window coordinates, as the window lays them out.
-constexpr QPoint kText1{296, 227};
-constexpr QPoint kText2{296, 439};
-constexpr QPoint kHelp{136, 21};
-constexpr QPoint kStart{268, 481};
-constexpr QPoint kCopy{268, 602};
-constexpr QPoint kCalendar1{16, 56}; // top-left corner
 
 QProcessEnvironment wineEnvironment(const Desktop& desktop, const QString& locale) {
     QProcessEnvironment env = desktop.environment();
