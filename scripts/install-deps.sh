@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs, from Debian's archive, the packages that building, running and testing need;
 # packages already present are left alone. With "windows", also those of the Windows build: the
-# mingw-w64 compilers of the posix thread model, Wine, and what fetches Qt's source package.
+# mingw-w64 compilers of the posix thread model, Wine, what fetches Qt's source package, and
+# wixl and msiinfo for the installer.
 set -euo pipefail
 
 packages=(
@@ -15,7 +16,8 @@ packages=(
     desktop-file-utils appstream lintian dpkg-dev file
 )
 if [[ ${1:-} == windows ]]; then
-    packages+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix wine wine64 dpkg-dev xz-utils)
+    packages+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix wine wine64 dpkg-dev xz-utils
+        wixl msitools)
 fi
 missing=()
 for p in "${packages[@]}"; do

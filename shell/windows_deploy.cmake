@@ -24,14 +24,21 @@ set(OSTRELIN_WINDOWS_TEST_RUNTIME ${OSTRELIN_WINDOWS_RUNTIME}
     Qt6Test.dll=${qt_bin}/Qt6Test.dll
     platforms/qoffscreen.dll=${qt_plugins}/platforms/qoffscreen.dll)
 
-function(ostrelin_deploy_runtime target folder)
+# The COMMAND lines that copy each "name=file" entry to folder/name.
+function(ostrelin_copy_commands out folder)
+    set(commands)
     foreach(entry ${ARGN})
         string(REPLACE "=" ";" pair ${entry})
         list(GET pair 0 name)
         list(GET pair 1 file)
-        add_custom_command(TARGET ${target} POST_BUILD
-            COMMAND ${CMAKE_COMMAND} -E copy_if_different ${file} ${folder}/${name})
+        list(APPEND commands COMMAND ${CMAKE_COMMAND} -E copy_if_different ${file} ${folder}/${name})
     endforeach()
+    set(${out} ${commands} PARENT_SCOPE)
+endfunction()
+
+function(ostrelin_deploy_runtime target folder)
+    ostrelin_copy_commands(commands ${folder} ${ARGN})
+    add_custom_command(TARGET ${target} POST_BUILD ${commands} VERBATIM)
 endfunction()
 
 ostrelin_deploy_runtime(ostrelin-calculator $<TARGET_FILE_DIR:ostrelin-calculator>

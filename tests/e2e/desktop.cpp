@@ -217,6 +217,17 @@ std::optional<Desktop::Pointer> Desktop::pointer() const {
     return result;
 }
 
+std::optional<Desktop::Pointer> Desktop::pointerAt(int x, int y, int width) const {
+    xdotool({"mousemove", "--sync", QString::number(x), QString::number(y)});
+    std::optional<Pointer> seen;
+    for (int i = 0; i < 50 && !(seen && seen->width == width); ++i) {
+        xdotool({"mousemove_relative", "--sync", i % 2 ? "-1" : "1", "0"});
+        QThread::msleep(100);
+        seen = pointer();
+    }
+    return seen;
+}
+
 QImage Desktop::screenshot() const {
     const QString file = runtime_.filePath(QStringLiteral("screen.png"));
     QFile::remove(file);

@@ -53,6 +53,10 @@ public:
         int width, height, hotX, hotY;
     };
     std::optional<Pointer> pointer() const;
+    // The pointer shown at that point of the screen once it is the given width: the mouse moves
+    // there, then back and forth by a pixel, since Wine hands its pointer to the X server a
+    // moment after a move. The last pointer seen after five seconds otherwise.
+    std::optional<Pointer> pointerAt(int x, int y, int width) const;
 
     // The whole screen as a picture, taken with ImageMagick's import.
     QImage screenshot() const;

@@ -1,6 +1,6 @@
 // The Windows program in its real window under Wine, on a private X display, used as a person
 // would: the mouse and keyboard through xdotool. Texts are read from the Windows clipboard
-// inside Wine (windows_clipboard.exe), since Wine's bridge to the X clipboard changes line ends.
+// inside Wine (windows_probe.exe), since Wine's bridge to the X clipboard changes line ends.
 
 #include "desktop.h"
 #include "window_points.h"
@@ -68,7 +68,8 @@ protected:
         QThread::msleep(300);
         QProcess reader;
         reader.setProcessEnvironment(wineEnvironment(desktop, locale()));
-        reader.start(QStringLiteral("wine"), {kBuild + QStringLiteral("/windows_clipboard.exe")});
+        reader.start(QStringLiteral("wine"),
+                     {kBuild + QStringLiteral("/windows_probe.exe"), QStringLiteral("clipboard")});
         reader.waitForFinished(30000);
         // Wine adds a carriage return before each line feed when another process reads the
         // clipboard: a plain Windows program that puts "a\r\nb" there is read back as
@@ -139,15 +140,7 @@ TEST_P(WindowsProgram, APickedDayReadsBackAndCalculates) {
 }
 
 TEST_P(WindowsProgram, TheHandPointerShowsOverAButton) {
-    desktop.xdotool({"mousemove", "--sync", QString::number(origin.x() + kStart.x()),
-                     QString::number(origin.y() + kStart.y())});
-    // Wine hands the pointer to the X server a moment after the move.
-    std::optional<Desktop::Pointer> pointer;
-    for (int i = 0; i < 50 && !(pointer && pointer->width == 32); ++i) {
-        desktop.xdotool({"mousemove_relative", "--sync", i % 2 ? "-1" : "1", "0"});
-        QThread::msleep(100);
-        pointer = desktop.pointer();
-    }
+    const auto pointer = desktop.pointerAt(origin.x() + kStart.x(), origin.y() + kStart.y(), 32);
     ASSERT_TRUE(pointer);
     EXPECT_EQ(pointer->width, 32);
     EXPECT_EQ(pointer->height, 32);
