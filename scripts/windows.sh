@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Windows program: installs what it needs (apt-get), builds Qt for Windows once or reuses it
-# (scripts/windows/qt.sh), builds the program into build/windows/, where it runs in place, and
-# runs the Windows suites under Wine: the unit and widget suites, then the real-window suite.
+# (scripts/windows/qt.sh), builds the program into build/windows/, where it runs in place, with
+# its installer and portable zip beside it, and runs the Windows suites under Wine: the unit and
+# widget suites, then the real-window, installer and zip suites.
 # "bash scripts/windows.sh run" builds and starts the program.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -9,10 +10,10 @@ bash scripts/install-deps.sh windows
 export WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=
 OSTRELIN_QT_WINDOWS="$(bash scripts/windows/qt.sh)"
 export OSTRELIN_QT_WINDOWS
-# This machine's part: the tool that writes the application icon's pixels, and the suite that
-# drives the Windows program's window.
+# This machine's part: the tool that writes the application icon's pixels, and the suites that
+# drive the Windows program's window and its installer.
 cmake --preset windows-host >/dev/null
-cmake --build --preset windows-host --target icon_pixels wine_test
+cmake --build --preset windows-host --target icon_pixels wine_test msi_test
 export OSTRELIN_ICON_PIXELS_TOOL="$PWD/build/windows-host/resources/icon_pixels"
 cmake --preset windows >/dev/null
 cmake --build --preset windows

@@ -410,6 +410,11 @@ TEST_F(WindowsInstaller, TakesASkinPutBesideTheInstalledProgram) {
     ASSERT_FALSE(shot.isNull());
     // The slate skin's window background, where the unskinned window is white.
     EXPECT_EQ(QColor(shot.pixel(origin->first + 531, origin->second + 300)), QColor(0xe4e8ee));
+
+    // Removing the program takes its own files and leaves the administrator's skin.
+    stopProgram();
+    ASSERT_EQ(msiexec(QStringLiteral("/x"), kPackage).exitCode, 0);
+    EXPECT_EQ(filesUnder(kProgramFolder), QStringList{QStringLiteral("x/o.cjs")});
 }
 
 TEST_F(WindowsInstaller, ANewerVersionReplacesTheOlderAndAnOlderOneIsRefused) {
