@@ -6,7 +6,7 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++
+    cmake ninja-build g++ libicu-dev locales-all
     qt6-base-dev libgl-dev
     fonts-liberation2
     libgtest-dev libgmock-dev libbenchmark-dev

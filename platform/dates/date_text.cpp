@@ -6,23 +6,31 @@ namespace DateText {
 using namespace detail;
 namespace {
 
-// A two-digit year below the pivot is read in the 2000s, any other in the 1900s: "29" is 2029
-// and "30" is 1930.
-constexpr int kTwoDigitYearPivot = 30;
+// Whether the text is the date as the program itself writes it into a date box under the
+// locale, which reads back in the locale's own order whatever other programs write.
+bool isOwnText(const LocaleData& data, const QString& text, const DateValue& value) {
+    const QDate date = toQDate(value);
+    return text == normalize(format(date, data.locale)) ||
+           text == normalize(boxText(date, data.locale));
+}
 
-std::optional<DateValue> complete(const Fields& fields, QDate today, std::chrono::seconds time) {
+// The date of the fields at the time given, or nothing where it does not exist, its weekday is
+// not its own, or the locale's orders read its numbers as another date (but where the text is
+// the program's own).
+std::optional<DateValue> complete(const LocaleData& data, const Fields& fields, QDate today,
+                                  std::chrono::seconds time, const QString& text) {
     if (!fields.day || !fields.month)
         return std::nullopt;
-    int year = today.year();
-    if (fields.year) {
-        year = *fields.year;
-        if (fields.yearDigits == 2)
-            year += year < kTwoDigitYearPivot ? 2000 : 1900;
-    }
+    const int year = fields.year ? expandYear(*fields.year, fields.yearDigits) : today.year();
     auto value = DateValue::make(year, static_cast<unsigned>(*fields.month),
                                  static_cast<unsigned>(*fields.day), time);
-    if (value && fields.weekday &&
-        QDate(year, *fields.month, *fields.day).dayOfWeek() != *fields.weekday)
+    if (value && fields.weekday) {
+        const int dayOfWeek = QDate(year, *fields.month, *fields.day).dayOfWeek();
+        if (fields.weekdayMask ? !(fields.weekdayMask & (1u << dayOfWeek))
+                               : dayOfWeek != *fields.weekday)
+            return std::nullopt;
+    }
+    if (value && !orderSettled(data, fields, year) && !isOwnText(data, text, *value))
         return std::nullopt;
     return value;
 }
@@ -36,6 +44,121 @@ QString withoutArticle(const LocaleData& data, const QString& date) {
     return date;
 }
 
+// What reading a date part gave: a date, or the sign that numbers were found in the locale's
+// form but the locale's orders do not settle which date they are.
+struct Reading {
+    std::optional<DateValue> value;
+    bool unsettled = false;
+};
+
+// Reads the date part of the text (whole: the whole text, normalised): Qt's formats of the
+// locale, the free forms, then the date forms ICU and the C library write.
+Reading readDate(const LocaleData& data, const QString& text, QDate today,
+                 std::chrono::seconds time, const QString& whole) {
+    const QString datePart = withoutArticle(data, text);
+    Reading reading;
+    const auto tryFields = [&](const Fields& fields) {
+        reading.value = complete(data, fields, today, time, whole);
+        if (!reading.value && fields.day && fields.month && fields.numberCount >= 2 &&
+            !fields.monthNamed) {
+            const int year =
+                fields.year ? expandYear(*fields.year, fields.yearDigits) : today.year();
+            reading.unsettled = QDate(year, *fields.month, *fields.day).isValid() &&
+                                !orderSettled(data, fields, year);
+        }
+        return reading.value.has_value() || reading.unsettled;
+    };
+    for (const QList<FormatToken>& tokens : data.formats) {
+        Fields fields;
+        if (matchFormat(data, tokens, 0, datePart, 0, fields) && tryFields(fields))
+            return reading;
+    }
+    Fields fields;
+    if (matchFree(data, datePart, fields) && tryFields(fields))
+        return reading;
+    for (const QList<FormatToken>& tokens : data.wholeForms) {
+        Fields fields;
+        if (matchFormat(data, tokens, 0, datePart, 0, fields) && !fields.hour && tryFields(fields))
+            return reading;
+    }
+    return reading;
+}
+
+std::optional<std::chrono::seconds> timeOfDay(const Fields& fields) {
+    if (!fields.hour)
+        return std::chrono::seconds{0};
+    int hour = *fields.hour;
+    const int minute = fields.minute.value_or(0), second = fields.second.value_or(0);
+    if (!fields.minute || minute > 59 || second > 59)
+        return std::nullopt;
+    if (fields.twelveHour) {
+        if (hour > 12)
+            return std::nullopt;
+        if (fields.pm)
+            hour = hour % 12 + (*fields.pm ? 12 : 0);
+        else if (fields.periodHours) {
+            // The hour of the part of the day: "2" in the evening is 14.
+            if (fields.periodHours & (1u << (hour % 12)))
+                hour %= 12;
+            else if (fields.periodHours & (1u << (hour % 12 + 12)))
+                hour = hour % 12 + 12;
+            else
+                return std::nullopt;
+        }
+    } else if (hour > 23) {
+        return std::nullopt;
+    }
+    return std::chrono::seconds{hour * 3600 + minute * 60 + second};
+}
+
+// The date before a time, with the text that joins them at its end ("," "um") or none; a word
+// joins only after a blank.
+std::optional<DateValue> readJoinedDate(const LocaleData& data, const QString& datePart,
+                                        QDate today, std::chrono::seconds time,
+                                        const QString& whole) {
+    for (const QString& join : data.joins) {
+        if (datePart.size() <= join.size() || !datePart.endsWith(join))
+            continue;
+        const QChar before = datePart[datePart.size() - join.size() - 1];
+        if (join.front().isLetter() && before != QLatin1Char(' '))
+            continue;
+        const Reading reading =
+            readDate(data, datePart.chopped(join.size()).trimmed(), today, time, whole);
+        if (reading.value || reading.unsettled)
+            return reading.value;
+    }
+    return readDate(data, datePart, today, time, whole).value;
+}
+
+// The forms drawn from ICU's and the C library's data: a whole date (with its time, where the
+// form has one), or a date read as any date part is and a time in one of their time forms,
+// after a blank, with the text that joins them in between or none.
+std::optional<DateValue> readLocaleForms(const LocaleData& data, const QString& s, QDate today) {
+    for (const QList<FormatToken>& tokens : data.wholeForms) {
+        Fields fields;
+        if (!matchFormat(data, tokens, 0, s, 0, fields))
+            continue;
+        const auto time = timeOfDay(fields);
+        if (auto value = time ? complete(data, fields, today, *time, s) : std::nullopt)
+            return value;
+    }
+    for (qsizetype blank = s.indexOf(QLatin1Char(' ')); blank > 0;
+         blank = s.indexOf(QLatin1Char(' '), blank + 1)) {
+        for (const QList<FormatToken>& tokens : data.timeForms) {
+            Fields fields;
+            if (!matchFormat(data, tokens, 0, s, blank + 1, fields))
+                continue;
+            const auto time = timeOfDay(fields);
+            if (!time)
+                continue;
+            const QString datePart = s.first(blank).trimmed();
+            if (auto value = readJoinedDate(data, datePart, today, *time, s))
+                return value;
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<DateValue> parse(const QString& text, const QLocale& locale, QDate today) {
@@ -44,19 +167,12 @@ std::optional<DateValue> parse(const QString& text, const QLocale& locale, QDate
     if (s.isEmpty())
         return std::nullopt;
     const DateAndTime split = splitTime(data, s);
-    if (!split.ok || split.datePart.isEmpty())
-        return std::nullopt;
-    const QString datePart = withoutArticle(data, split.datePart);
-    for (const QList<FormatToken>& tokens : data.formats) {
-        Fields fields;
-        if (matchFormat(data, tokens, 0, datePart, 0, fields))
-            if (auto value = complete(fields, today, split.time))
-                return value;
+    if (split.ok && !split.datePart.isEmpty()) {
+        const Reading reading = readDate(data, split.datePart, today, split.time, s);
+        if (reading.value || reading.unsettled)
+            return reading.value;
     }
-    Fields fields;
-    if (matchFree(data, datePart, fields))
-        return complete(fields, today, split.time);
-    return std::nullopt;
+    return readLocaleForms(data, s, today);
 }
 
 QString format(QDate date, const QLocale& locale) {

@@ -1,11 +1,51 @@
 #include "date_text_internal.h"
 
+#include <QDate>
 #include <QVarLengthArray>
 
 #include <algorithm>
 #include <string_view>
 
 namespace DateText::detail {
+
+namespace {
+
+bool isAsciiLetter(QChar c) {
+    return c >= QLatin1Char('a') && c <= QLatin1Char('z');
+}
+
+// Whether the letters name a time zone the way programs abbreviate one: "utc", "gmt", "ut",
+// "z", "msk", or up to four letters and a closing "t" ("cet", "cest", "pdt", "aest").
+bool isZoneName(QStringView name) {
+    return name.isEmpty() || name == u"utc" || name == u"gmt" || name == u"ut" || name == u"z" ||
+           name == u"msk" || (name.size() >= 2 && name.size() <= 5 && name.back() == u't');
+}
+
+// The end of a time zone written from pos: a name ("utc", "cet"), an offset ("+0100",
+// "+01:00") or both ("gmt+1"); pos where none stands there.
+qsizetype zoneEnd(QStringView s, qsizetype pos) {
+    qsizetype end = pos;
+    while (end < s.size() && end - pos < 6 && isAsciiLetter(s[end]))
+        ++end;
+    if (!isZoneName(s.sliced(pos, end - pos)) || (end < s.size() && s[end].isLetter()))
+        return pos;
+    if (end < s.size() &&
+        (s[end] == QLatin1Char('+') || s[end] == QLatin1Char('-') || s[end] == QChar(0x2212))) {
+        qsizetype at = end + 1;
+        const Number hours = readNumber(s, at);
+        if (hours.digits == 4 || (hours.digits >= 1 && hours.digits <= 2)) {
+            end = at;
+            if (hours.digits <= 2 && at + 1 < s.size() && s[at] == QLatin1Char(':')) {
+                qsizetype minutesAt = at + 1;
+                if (readNumber(s, minutesAt).digits == 2)
+                    end = minutesAt;
+            }
+        }
+    }
+    return end;
+}
+
+} // namespace
 
 // Matches the remaining format tokens against the text from pos, with backtracking over the
 // ways a name may be read.
@@ -45,10 +85,70 @@ bool matchFormat(const LocaleData& data, const QList<FormatToken>& tokens, qsize
             next.year = n.value;
             next.yearDigits = n.digits;
         }
+        if (next.numberCount < 3)
+            next.numbers[next.numberCount++] = n;
         if (!matchFormat(data, tokens, index + 1, s, pos, next))
             return false;
         fields = next;
         return true;
+    }
+    case Field::Hour12:
+    case Field::Hour24:
+    case Field::Minute:
+    case Field::Second: {
+        // An hour has one or two digits; minutes and seconds two, or one where the pattern
+        // writes them with one letter ("H:m").
+        const Number n = readNumber(s, pos);
+        const bool exact =
+            token.field != Field::Hour12 && token.field != Field::Hour24 && token.letters >= 2;
+        if (n.digits < (exact ? 2 : 1) || n.digits > 2)
+            return false;
+        Fields next = fields;
+        if (token.field == Field::Minute)
+            next.minute = n.value;
+        else if (token.field == Field::Second)
+            next.second = n.value;
+        else {
+            next.hour = n.value;
+            next.twelveHour = token.field == Field::Hour12;
+        }
+        if (!matchFormat(data, tokens, index + 1, s, pos, next))
+            return false;
+        fields = next;
+        return true;
+    }
+    case Field::AmPm:
+    case Field::DayPeriod:
+    case Field::Era: {
+        const auto tryWord = [&](const QString& word, auto set) {
+            if (!QStringView(s).sliced(pos).startsWith(word))
+                return false;
+            Fields next = fields;
+            set(next);
+            if (!matchFormat(data, tokens, index + 1, s, pos + word.size(), next))
+                return false;
+            fields = next;
+            return true;
+        };
+        if (token.field == Field::AmPm) {
+            for (const QStringList* words : {&data.amWords, &data.pmWords})
+                for (const QString& word : *words)
+                    if (tryWord(word, [&](Fields& f) { f.pm = words == &data.pmWords; }))
+                        return true;
+        } else if (token.field == Field::DayPeriod) {
+            for (const auto& [word, hours] : data.periods)
+                if (tryWord(word, [&](Fields& f) { f.periodHours = hours; }))
+                    return true;
+        } else {
+            for (const QString& era : data.eras)
+                if (tryWord(era, [](Fields&) {}))
+                    return true;
+        }
+        return false;
+    }
+    case Field::Zone: {
+        const qsizetype end = zoneEnd(s, pos);
+        return end > pos && matchFormat(data, tokens, index + 1, s, end, fields);
     }
     case Field::MonthName:
     case Field::Weekday: {
@@ -85,6 +185,15 @@ bool matchFormat(const LocaleData& data, const QList<FormatToken>& tokens, qsize
                 }
                 Fields next = fields;
                 (token.field == Field::MonthName ? next.month : next.weekday) = name.value;
+                if (token.field == Field::Weekday) {
+                    // Where Qt's, ICU's and the C library's data give one name to two days,
+                    // the date may fall on either.
+                    next.weekdayMask = 0;
+                    for (const Name& same : names.startingWith(s[pos]))
+                        if (same.text == name.text)
+                            next.weekdayMask |= 1u << same.value;
+                }
+                next.monthNamed = next.monthNamed || token.field == Field::MonthName;
                 if (matchFormat(data, tokens, index + 1, s, after, next)) {
                     fields = next;
                     return true;
@@ -270,11 +379,13 @@ bool gatherValues(const LocaleData& data, const Item* item, const Item* end, boo
 
 // Day, month and year of three numbers, in the locale's order; a first number of three or four
 // digits is a year in any locale.
-bool readThreeNumbers(const LocaleData& data, Number a, Number b, Number c, Fields& fields) {
+bool readThreeNumbers(Order order, Number a, Number b, Number c, Fields& fields) {
     Number d, m, y;
-    if (a.digits >= 3 || data.order == Order::YMD)
+    if (order == Order::YDM)
+        y = a, d = b, m = c;
+    else if (a.digits >= 3 || order == Order::YMD)
         y = a, m = b, d = c;
-    else if (data.order == Order::DMY)
+    else if (order == Order::DMY)
         d = a, m = b, y = c;
     else
         m = a, d = b, y = c;
@@ -305,8 +416,11 @@ bool readNumeric(const LocaleData& data, const Values& values, Fields& fields) {
     if (!last.endsBare() && !(last.marksAre(sep) && sep == u"."))
         return false;
     const Number a = values[0].item->number, b = values[1].item->number;
+    for (qsizetype i = 0; i < values.size(); ++i)
+        fields.numbers[i] = values[i].item->number;
+    fields.numberCount = static_cast<int>(values.size());
     if (values.size() == 3)
-        return readThreeNumbers(data, a, b, values[2].item->number, fields);
+        return readThreeNumbers(data.order, a, b, values[2].item->number, fields);
     if (a.digits > 2 || b.digits > 2)
         return false;
     const bool dayFirst = data.order == Order::DMY;
@@ -336,6 +450,7 @@ bool readWithMonthName(const LocaleData& data, const Values& values, Fields& fie
     if (!month)
         return false;
     fields.month = month;
+    fields.monthNamed = true;
     auto number = [&](qsizetype i) { return values[i].item->number; };
     // An ordinal ending marks a day, an apostrophe a year.
     auto year = [&](qsizetype i) {
@@ -379,6 +494,31 @@ bool matchFree(const LocaleData& data, const QString& s, Fields& fields) {
     if (!gatherValues(data, item, end, hasWord, values))
         return false;
     return hasWord ? readWithMonthName(data, values, fields) : readNumeric(data, values, fields);
+}
+
+bool orderSettled(const LocaleData& data, const Fields& fields, int year) {
+    if (fields.monthNamed || fields.numberCount < 2 || data.orders.size() < 2)
+        return true;
+    for (const Order order : data.orders) {
+        Fields other;
+        const Number* n = fields.numbers;
+        if (fields.numberCount == 3) {
+            if (!readThreeNumbers(order, n[0], n[1], n[2], other))
+                continue;
+            other.year = expandYear(*other.year, other.yearDigits);
+        } else {
+            const bool dayFirst = order == Order::DMY || order == Order::YDM;
+            other.day = dayFirst ? n[0].value : n[1].value;
+            other.month = dayFirst ? n[1].value : n[0].value;
+            other.year = year;
+        }
+        const QDate date(*other.year, *other.month, *other.day);
+        if (date.isValid() && other.year >= 100 &&
+            (date.day() != *fields.day || date.month() != *fields.month ||
+             date.year() != (fields.year ? expandYear(*fields.year, fields.yearDigits) : year)))
+            return false;
+    }
+    return true;
 }
 
 namespace {

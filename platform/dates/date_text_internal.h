@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QList>
 #include <QLocale>
+#include <QPair>
 #include <QString>
 
 #include <chrono>
@@ -22,11 +23,31 @@ QString normalize(const QString& text);
 
 // What the routine needs to know of a locale, computed once per locale.
 
-enum class Field { Day, Month, MonthName, Year, Weekday, Literal };
+// Hour12 and Hour24 are the hour of a 12- and a 24-hour clock, AmPm the locale's word for AM or
+// PM, DayPeriod a word for a part of the day ("in the evening"), Zone a time zone's name or
+// offset, Era the current era's name; the time's fields occur only in the forms drawn from
+// ICU's and the C library's data.
+enum class Field {
+    Day,
+    Month,
+    MonthName,
+    Year,
+    Weekday,
+    Literal,
+    Hour12,
+    Hour24,
+    Minute,
+    Second,
+    AmPm,
+    DayPeriod,
+    Zone,
+    Era
+};
 
 struct FormatToken {
     Field field;
     QString literal; // normalised text of a Literal
+    int letters = 0; // the length of the pattern letter's run: "mm" must have two digits
 };
 
 struct Name {
@@ -46,7 +67,8 @@ struct NameIndex {
     const QList<Name>& startingWith(QChar first) const;
 };
 
-enum class Order { DMY, MDY, YMD };
+// YDM is only ever one of a locale's other orders: the C library writes Chechen dates so.
+enum class Order { DMY, MDY, YMD, YDM };
 
 // How a time of day is written: the text after the hour ("14:05", "14h05", "14時5分"), after
 // the minutes ("分"), and before and after the seconds (":" in "14:05:09", "秒" in "14時5分9秒").
@@ -68,6 +90,17 @@ struct LocaleData {
     QChar separator = QLatin1Char('/');
     DateWords words;          // with the connecting words of the locale's long format
     QList<ClockStyle> clocks; // "14:05:09" first, then the locale's own
+
+    // Drawn from ICU's and the C library's data (locale_forms.h).
+    QList<QList<FormatToken>> wholeForms; // dates, and dates with their time
+    QList<QList<FormatToken>> timeForms;  // times of day, alone and with a zone after them
+    QStringList joins;                    // between a date and its time, normalised: ",", "um"
+    QStringList amWords, pmWords;         // the locale's, ICU's and the C library's, longest first
+    QList<QPair<QString, quint32>> periods; // a part of the day and its hours
+    QStringList eras;
+    // Every order the locale's numeric dates are written in by Qt, ICU and the C library; where
+    // they differ, a numeric date is read only where every order gives the same date or none.
+    QList<Order> orders;
 };
 
 // The locale's data, computed once per locale (the last eight locales asked for are kept).
@@ -82,8 +115,27 @@ struct Number {
 
 struct Fields {
     std::optional<int> day, month, year, weekday;
+    unsigned weekdayMask = 0; // the days a weekday name may stand for (bit 1: Monday), where known
     int yearDigits = 0;
+    // The numbers of a numeric date in the order they stand; none where the month is a name.
+    Number numbers[3];
+    int numberCount = 0;
+    bool monthNamed = false;
+    // The time of day, where the form has one.
+    std::optional<int> hour, minute, second;
+    bool twelveHour = false;
+    std::optional<bool> pm;
+    quint32 periodHours = 0; // the hours of a part of the day, where one was read
 };
+
+// A year as written: two digits below 30 are in the 2000s ("29" is 2029), other two digits in
+// the 1900s ("30" is 1930), more digits as they stand.
+inline int expandYear(int value, int digits) {
+    constexpr int kTwoDigitYearPivot = 30;
+    if (digits != 2)
+        return value;
+    return value + (value < kTwoDigitYearPivot ? 2000 : 1900);
+}
 
 // The code point at pos and the number of UTF-16 units it takes.
 char32_t codePointAt(QStringView s, qsizetype pos, qsizetype* units = nullptr);
@@ -119,5 +171,12 @@ struct DateAndTime {
     bool ok = true;
 };
 DateAndTime splitTime(const LocaleData& data, const QString& s);
+
+// Whether the date read from numbers is the one date every order of the locale gives them, the
+// year given standing for a date written without one.
+bool orderSettled(const LocaleData& data, const Fields& fields, int year);
+
+// A pattern in ICU's syntax as tokens, or nothing where it has a field the routine cannot read.
+std::optional<QList<FormatToken>> compileIcuPattern(const QString& pattern);
 
 } // namespace DateText::detail

@@ -1,4 +1,5 @@
 #include "date_text_internal.h"
+#include "locale_forms.h"
 
 #include <algorithm>
 #include <list>
@@ -14,6 +15,25 @@ bool isIgnorable(QChar c) {
     return u == 0x200E || u == 0x200F || u == 0x061C || u == 0x200B || u == 0xFEFF;
 }
 
+// Letters that the same word is spelled with in one source and not in another: Arabic alef with
+// hamza or madda as bare alef, and the Persian yeh and keheh as the Arabic ones.
+char16_t plainLetter(char16_t u) {
+    switch (u) {
+    case 0x0622:
+    case 0x0623:
+    case 0x0625:
+    case 0x0671:
+        return 0x0627;
+    case 0x06CC:
+    case 0x0649:
+        return 0x064A;
+    case 0x06A9:
+        return 0x0643;
+    default:
+        return u;
+    }
+}
+
 bool isAsciiBlank(char16_t u) {
     return u == u' ' || (u >= u'\t' && u <= u'\r');
 }
@@ -26,6 +46,8 @@ QString normalize(const QString& text) {
     if (!ascii) {
         QString out = text;
         out.removeIf(isIgnorable);
+        for (QChar& c : out)
+            c = QChar(plainLetter(c.unicode()));
         return out.simplified().toCaseFolded();
     }
     // Plain ASCII, which most typed dates are, in one pass: no ignorable marks can occur, the
@@ -114,7 +136,111 @@ QList<FormatToken> compileFormat(const QString& format) {
     return tokens;
 }
 
-QList<Name> collectNames(const QLocale& locale, int count, bool months) {
+} // namespace
+
+std::optional<QList<FormatToken>> compileIcuPattern(const QString& pattern) {
+    QList<FormatToken> tokens;
+    QString literal;
+    auto flushLiteral = [&] {
+        const QString text = normalize(literal);
+        if (!text.isEmpty() || (!literal.isEmpty() && !tokens.isEmpty()))
+            tokens.append({Field::Literal, text.isEmpty() ? QStringLiteral(" ") : text});
+        literal.clear();
+    };
+    for (qsizetype i = 0; i < pattern.size();) {
+        const QChar c = pattern[i];
+        if (c == QLatin1Char('\'')) {
+            const qsizetype close = pattern.indexOf(QLatin1Char('\''), i + 1);
+            if (close == i + 1) {
+                literal += c; // '' is one quote
+                i += 2;
+                continue;
+            }
+            const qsizetype end = close < 0 ? pattern.size() : close;
+            literal += pattern.sliced(i + 1, end - i - 1);
+            i = end + 1;
+            continue;
+        }
+        const char16_t u = c.unicode();
+        if (!((u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z'))) {
+            literal += c;
+            ++i;
+            continue;
+        }
+        qsizetype run = 1;
+        while (i + run < pattern.size() && pattern[i + run] == c)
+            ++run;
+        i += run;
+        Field field;
+        switch (u) {
+        case u'G':
+            field = Field::Era;
+            break;
+        case u'y':
+            field = Field::Year;
+            break;
+        case u'M':
+        case u'L':
+            field = run >= 3 ? Field::MonthName : Field::Month;
+            break;
+        case u'd':
+            field = Field::Day;
+            break;
+        case u'E':
+            field = Field::Weekday;
+            break;
+        case u'c':
+        case u'e':
+            if (run < 3)
+                return std::nullopt; // the weekday as a number
+            field = Field::Weekday;
+            break;
+        case u'a':
+            field = Field::AmPm;
+            break;
+        case u'b':
+        case u'B':
+            field = Field::DayPeriod;
+            break;
+        case u'h':
+        case u'K':
+            field = Field::Hour12;
+            break;
+        case u'H':
+        case u'k':
+            field = Field::Hour24;
+            break;
+        case u'm':
+            field = Field::Minute;
+            break;
+        case u's':
+            field = Field::Second;
+            break;
+        case u'z':
+        case u'Z':
+        case u'v':
+        case u'V':
+        case u'O':
+        case u'X':
+        case u'x':
+            field = Field::Zone;
+            break;
+        default:
+            return std::nullopt;
+        }
+        flushLiteral();
+        tokens.append({field, {}, static_cast<int>(run)});
+    }
+    flushLiteral();
+    return tokens;
+}
+
+namespace {
+
+// Qt's names of the months or weekdays, the names ICU and the C library write for them, and
+// the English month names.
+QList<Name> collectNames(const QLocale& locale, int count, bool months,
+                         const QList<QPair<int, QString>>& written) {
     QList<Name> names;
     for (int v = 1; v <= count; ++v) {
         for (auto type : {QLocale::LongFormat, QLocale::ShortFormat}) {
@@ -131,6 +257,13 @@ QList<Name> collectNames(const QLocale& locale, int count, bool months) {
                 if (!known)
                     names.append({text, v});
             }
+        }
+        for (const auto& [value, raw] : written) {
+            const QString text = withoutTrailingDot(normalize(raw));
+            if (value == v && !text.isEmpty() &&
+                std::none_of(names.begin(), names.end(),
+                             [&](const Name& n) { return n.text == text && n.value == v; }))
+                names.append({text, v});
         }
         if (months) {
             // English names are understood in every locale, as the system routine does.
@@ -222,6 +355,56 @@ std::optional<ClockStyle> ownClock(const QString& format) {
     return style;
 }
 
+void appendNormalized(QStringList& to, const QStringList& from) {
+    for (const QString& text : from) {
+        const QString n = normalize(text);
+        if (!n.isEmpty() && !to.contains(n))
+            to.append(n);
+    }
+}
+
+void longestFirst(QStringList& list) {
+    std::stable_sort(list.begin(), list.end(),
+                     [](const QString& a, const QString& b) { return a.size() > b.size(); });
+}
+
+// The forms and words drawn from ICU's and the C library's data.
+void addLocaleForms(LocaleData& data, const LocaleForms& forms) {
+    for (const QString& pattern : forms.forms)
+        if (auto tokens = compileIcuPattern(pattern))
+            data.wholeForms.append(*tokens);
+    for (const QString& pattern : forms.times) {
+        auto tokens = compileIcuPattern(pattern);
+        if (!tokens)
+            continue;
+        data.timeForms.append(*tokens);
+        // Programs write a zone after a time whose form has none ("14:05:09 UTC").
+        if (std::none_of(tokens->cbegin(), tokens->cend(),
+                         [](const FormatToken& t) { return t.field == Field::Zone; })) {
+            tokens->append({Field::Zone, {}, 1});
+            data.timeForms.append(*tokens);
+        }
+    }
+    for (const QString& join : forms.joins) {
+        QString text = join;
+        text.remove(QLatin1Char('\''));
+        text = normalize(text);
+        if (!text.isEmpty() && !data.joins.contains(text))
+            data.joins.append(text);
+    }
+    appendNormalized(data.amWords, data.amTexts + forms.am);
+    appendNormalized(data.pmWords, data.pmTexts + forms.pm);
+    longestFirst(data.amWords);
+    longestFirst(data.pmWords);
+    for (const auto& [word, hours] : forms.periods)
+        if (!normalize(word).isEmpty())
+            data.periods.append({normalize(word), hours});
+    std::stable_sort(data.periods.begin(), data.periods.end(),
+                     [](const auto& a, const auto& b) { return a.first.size() > b.first.size(); });
+    appendNormalized(data.eras, forms.eras);
+    longestFirst(data.eras);
+}
+
 LocaleData buildLocaleData(const QLocale& locale) {
     LocaleData data;
     data.locale = locale;
@@ -238,8 +421,9 @@ LocaleData buildLocaleData(const QLocale& locale) {
         data.clocks.append(*own);
     for (const QString& mark : data.words.hourMarks)
         data.clocks.append({mark, {}, {}, {}});
-    data.months = NameIndex(collectNames(locale, 12, true));
-    data.weekdays = NameIndex(collectNames(locale, 7, false));
+    const LocaleForms forms = localeForms(locale);
+    data.months = NameIndex(collectNames(locale, 12, true, forms.months));
+    data.weekdays = NameIndex(collectNames(locale, 7, false, forms.weekdays));
     for (const QString& t : {locale.amText(), QStringLiteral("AM")})
         if (!normalize(t).isEmpty())
             data.amTexts.append(normalize(t));
@@ -273,7 +457,7 @@ LocaleData buildLocaleData(const QLocale& locale) {
                 }
             }
             break;
-        case Field::Weekday:
+        default:
             break;
         }
     }
@@ -284,6 +468,16 @@ LocaleData buildLocaleData(const QLocale& locale) {
         data.order = Order::DMY;
     else
         data.order = Order::MDY;
+    addLocaleForms(data, forms);
+    data.orders.append(data.order);
+    for (const QString& order : forms.orders) {
+        const Order o = order == u"dmy"   ? Order::DMY
+                        : order == u"ymd" ? Order::YMD
+                        : order == u"ydm" ? Order::YDM
+                                          : Order::MDY;
+        if (!data.orders.contains(o))
+            data.orders.append(o);
+    }
     return data;
 }
 
