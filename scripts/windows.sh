@@ -10,11 +10,17 @@ bash scripts/install-deps.sh windows
 export WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=
 OSTRELIN_QT_WINDOWS="$(bash scripts/windows/qt.sh)"
 export OSTRELIN_QT_WINDOWS
-# This machine's part: the tool that writes the application icon's pixels, and the suites that
-# drive the Windows program's window and its installer.
+# This machine's part: the tools that write the application icon's pixels and the date routine's
+# table of locale forms, the date corpus, and the suites that drive the Windows program's window
+# and its installer.
 cmake --preset windows-host >/dev/null
-cmake --build --preset windows-host --target icon_pixels wine_test msi_test
+cmake --build --preset windows-host --target icon_pixels write_locale_forms write_date_corpus \
+    wine_test msi_test
 export OSTRELIN_ICON_PIXELS_TOOL="$PWD/build/windows-host/resources/icon_pixels"
+export OSTRELIN_LOCALE_FORMS_TOOL="$PWD/build/windows-host/platform/dates/write_locale_forms"
+# The dates ICU and the C library write, for the Windows corpus test: written here, where they are.
+export OSTRELIN_DATE_CORPUS="$PWD/build/windows-host/date-corpus.tsv"
+build/windows-host/tests/write_date_corpus "$OSTRELIN_DATE_CORPUS"
 cmake --preset windows >/dev/null
 cmake --build --preset windows
 # Wine has no Arial: the window's typeface is given Liberation Sans, its metric twin, as
