@@ -2,6 +2,8 @@
 
 #include "date_text_internal.h"
 
+#include <QVarLengthArray>
+
 namespace DateText {
 using namespace detail;
 namespace {
@@ -52,9 +54,9 @@ struct Reading {
 };
 
 // Reads the date part of the text (whole: the whole text, normalised): Qt's formats of the
-// locale, the free forms, then the date forms ICU and the C library write.
+// locale, the free forms, then, where asked, the date forms ICU and the C library write.
 Reading readDate(const LocaleData& data, const QString& text, QDate today,
-                 std::chrono::seconds time, const QString& whole) {
+                 std::chrono::seconds time, const QString& whole, bool localeForms) {
     const QString datePart = withoutArticle(data, text);
     Reading reading;
     const auto tryFields = [&](const Fields& fields) {
@@ -74,11 +76,14 @@ Reading readDate(const LocaleData& data, const QString& text, QDate today,
             return reading;
     }
     Fields fields;
-    if (matchFree(data, datePart, fields) && tryFields(fields))
+    if ((matchFree(data, datePart, fields) && tryFields(fields)) || !localeForms)
         return reading;
-    for (const QList<FormatToken>& tokens : data.wholeForms) {
+    const quint64 dateMask = charMask(datePart);
+    for (const Form& form : data.wholeForms) {
         Fields fields;
-        if (matchFormat(data, tokens, 0, datePart, 0, fields) && !fields.hour && tryFields(fields))
+        if (form.mayMatch(dateMask) && form.mayStartAt(datePart, 0) &&
+            matchFormat(data, form.tokens, 0, datePart, 0, fields) && !fields.hour &&
+            tryFields(fields))
             return reading;
     }
     return reading;
@@ -123,30 +128,37 @@ std::optional<DateValue> readJoinedDate(const LocaleData& data, const QString& d
         if (join.front().isLetter() && before != QLatin1Char(' '))
             continue;
         const Reading reading =
-            readDate(data, datePart.chopped(join.size()).trimmed(), today, time, whole);
+            readDate(data, datePart.chopped(join.size()).trimmed(), today, time, whole, true);
         if (reading.value || reading.unsettled)
             return reading.value;
     }
-    return readDate(data, datePart, today, time, whole).value;
+    return readDate(data, datePart, today, time, whole, true).value;
 }
 
 // The forms drawn from ICU's and the C library's data: a whole date (with its time, where the
 // form has one), or a date read as any date part is and a time in one of their time forms,
 // after a blank, with the text that joins them in between or none.
 std::optional<DateValue> readLocaleForms(const LocaleData& data, const QString& s, QDate today) {
-    for (const QList<FormatToken>& tokens : data.wholeForms) {
+    const quint64 mask = charMask(s);
+    for (const Form& form : data.wholeForms) {
         Fields fields;
-        if (!matchFormat(data, tokens, 0, s, 0, fields))
+        if (!form.mayMatch(mask) || !form.mayStartAt(s, 0) ||
+            !matchFormat(data, form.tokens, 0, s, 0, fields))
             continue;
         const auto time = timeOfDay(fields);
         if (auto value = time ? complete(data, fields, today, *time, s) : std::nullopt)
             return value;
     }
+    QVarLengthArray<const Form*, 32> timeForms;
+    for (const Form& form : data.timeForms)
+        if (form.mayMatch(mask))
+            timeForms.append(&form);
     for (qsizetype blank = s.indexOf(QLatin1Char(' ')); blank > 0;
          blank = s.indexOf(QLatin1Char(' '), blank + 1)) {
-        for (const QList<FormatToken>& tokens : data.timeForms) {
+        for (const Form* form : timeForms) {
             Fields fields;
-            if (!matchFormat(data, tokens, 0, s, blank + 1, fields))
+            if (!form->mayStartAt(s, blank + 1) ||
+                !matchFormat(data, form->tokens, 0, s, blank + 1, fields))
                 continue;
             const auto time = timeOfDay(fields);
             if (!time)
@@ -168,7 +180,7 @@ std::optional<DateValue> parse(const QString& text, const QLocale& locale, QDate
         return std::nullopt;
     const DateAndTime split = splitTime(data, s);
     if (split.ok && !split.datePart.isEmpty()) {
-        const Reading reading = readDate(data, split.datePart, today, split.time, s);
+        const Reading reading = readDate(data, split.datePart, today, split.time, s, false);
         if (reading.value || reading.unsettled)
             return reading.value;
     }

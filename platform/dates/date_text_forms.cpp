@@ -15,10 +15,10 @@ bool isAsciiLetter(QChar c) {
 }
 
 // Whether the letters name a time zone the way programs abbreviate one: "utc", "gmt", "ut",
-// "z", "msk", or up to four letters and a closing "t" ("cet", "cest", "pdt", "aest").
+// "z", "msk", or three to five letters closing with "t" ("cet", "cest", "pdt", "aest").
 bool isZoneName(QStringView name) {
     return name.isEmpty() || name == u"utc" || name == u"gmt" || name == u"ut" || name == u"z" ||
-           name == u"msk" || (name.size() >= 2 && name.size() <= 5 && name.back() == u't');
+           name == u"msk" || (name.size() >= 3 && name.size() <= 5 && name.back() == u't');
 }
 
 // The end of a time zone written from pos: a name ("utc", "cet"), an offset ("+0100",
@@ -497,11 +497,18 @@ bool matchFree(const LocaleData& data, const QString& s, Fields& fields) {
 }
 
 bool orderSettled(const LocaleData& data, const Fields& fields, int year) {
+    // Every order of the locale is tried on the numbers; a second date read from them, where the
+    // order's reading of a year first is the one programs write, leaves the date unsettled.
     if (fields.monthNamed || fields.numberCount < 2 || data.orders.size() < 2)
         return true;
     for (const Order order : data.orders) {
         Fields other;
         const Number* n = fields.numbers;
+        // Other programs write a year first with all its digits: "20.02.29" is no year-first date
+        // where the locale's own order is another.
+        const bool yearFirst = order == Order::YMD || order == Order::YDM;
+        if (yearFirst && order != data.order && n[0].digits < 3)
+            continue;
         if (fields.numberCount == 3) {
             if (!readThreeNumbers(order, n[0], n[1], n[2], other))
                 continue;

@@ -48,6 +48,8 @@ struct FormatToken {
     Field field;
     QString literal; // normalised text of a Literal
     int letters = 0; // the length of the pattern letter's run: "mm" must have two digits
+
+    bool operator==(const FormatToken&) const = default;
 };
 
 struct Name {
@@ -80,6 +82,24 @@ struct ClockStyle {
     QString afterSecond;
 };
 
+// A form drawn from ICU's or the C library's data, with the marks of its literal text: a text
+// without one of them cannot take the form, which is seen before any matching.
+struct Form {
+    QList<FormatToken> tokens;
+    quint64 marks = 0; // charMask() of the non-blank characters of its literals
+
+    explicit Form(const QList<FormatToken>& t);
+    // Whether the text from pos may begin as the form does: a digit for a number, the first
+    // mark of a literal, a letter for a word.
+    bool mayStartAt(QStringView text, qsizetype pos) const;
+    // Whether a text of that charMask() holds every mark; a yes may still be wrong, a no never.
+    bool mayMatch(quint64 textMask) const { return (marks & ~textMask) == 0; }
+    bool operator==(const Form& other) const { return tokens == other.tokens; }
+};
+
+// A 64-bit summary of the characters of a text: bit (unit % 64) for each UTF-16 unit.
+quint64 charMask(QStringView text);
+
 struct LocaleData {
     QLocale locale;
     QList<QList<FormatToken>> formats; // short and long date formats
@@ -92,10 +112,10 @@ struct LocaleData {
     QList<ClockStyle> clocks; // "14:05:09" first, then the locale's own
 
     // Drawn from ICU's and the C library's data (locale_forms.h).
-    QList<QList<FormatToken>> wholeForms; // dates, and dates with their time
-    QList<QList<FormatToken>> timeForms;  // times of day, alone and with a zone after them
-    QStringList joins;                    // between a date and its time, normalised: ",", "um"
-    QStringList amWords, pmWords;         // the locale's, ICU's and the C library's, longest first
+    QList<Form> wholeForms;       // dates, and dates with their time
+    QList<Form> timeForms;        // times of day, alone and with a zone after them
+    QStringList joins;            // between a date and its time, normalised: ",", "um"
+    QStringList amWords, pmWords; // the locale's, ICU's and the C library's, longest first
     QList<QPair<QString, quint32>> periods; // a part of the day and its hours
     QStringList eras;
     // Every order the locale's numeric dates are written in by Qt, ICU and the C library; where

@@ -16,9 +16,12 @@ bool isIgnorable(QChar c) {
 }
 
 // Letters that the same word is spelled with in one source and not in another: Arabic alef with
-// hamza or madda as bare alef, and the Persian yeh and keheh as the Arabic ones.
+// hamza or madda as bare alef, the Persian yeh and keheh as the Arabic ones, and the
+// typographic apostrophe as the plain one ("d’abr." and "d'abr.").
 char16_t plainLetter(char16_t u) {
     switch (u) {
+    case 0x2019:
+        return u'\'';
     case 0x0622:
     case 0x0623:
     case 0x0625:
@@ -137,6 +140,49 @@ QList<FormatToken> compileFormat(const QString& format) {
 }
 
 } // namespace
+
+quint64 charMask(QStringView text) {
+    quint64 mask = 0;
+    for (const QChar c : text)
+        mask |= quint64{1} << (c.unicode() % 64);
+    return mask;
+}
+
+Form::Form(const QList<FormatToken>& t) : tokens(t) {
+    for (qsizetype i = 0; i < tokens.size(); ++i) {
+        // The punctuation after a weekday goes with the weekday, which may be left out.
+        if (i > 0 && tokens[i - 1].field == Field::Weekday)
+            continue;
+        QString literal = tokens[i].literal;
+        literal.remove(QLatin1Char(' '));
+        marks |= charMask(literal);
+    }
+}
+
+bool Form::mayStartAt(QStringView text, qsizetype pos) const {
+    skipBlanks(text, pos);
+    if (tokens.isEmpty() || pos >= text.size())
+        return tokens.isEmpty() && pos >= text.size();
+    const FormatToken& first = tokens.front();
+    switch (first.field) {
+    case Field::Literal: {
+        const QStringView mark = QStringView(first.literal).trimmed();
+        return mark.isEmpty() || text[pos] == mark.front();
+    }
+    case Field::Day:
+    case Field::Month:
+    case Field::Year:
+    case Field::Hour12:
+    case Field::Hour24:
+    case Field::Minute:
+    case Field::Second:
+        return isDigitAt(text, pos);
+    case Field::Weekday:
+        return true; // it may be left out
+    default:
+        return !isDigitAt(text, pos);
+    }
+}
 
 std::optional<QList<FormatToken>> compileIcuPattern(const QString& pattern) {
     QList<FormatToken> tokens;
@@ -368,21 +414,90 @@ void longestFirst(QStringList& list) {
                      [](const QString& a, const QString& b) { return a.size() > b.size(); });
 }
 
+// Qt's time format in ICU's syntax: "h" is a 12-hour clock only where an AM/PM field follows,
+// "AP" and "ap" are the AM/PM field, "t" the zone. Nothing where it has milliseconds.
+std::optional<QString> qtTimeAsIcu(const QString& format) {
+    const bool twelveHour = format.contains(QLatin1Char('a'), Qt::CaseInsensitive);
+    QString out;
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size(); ++i) {
+        const QChar c = format[i];
+        if (c == QLatin1Char('\''))
+            quoted = !quoted;
+        if (quoted || c == QLatin1Char('\'')) {
+            out += c;
+            continue;
+        }
+        if (c == QLatin1Char('z'))
+            return std::nullopt;
+        if (c == QLatin1Char('h') && !twelveHour)
+            out += QLatin1Char('H');
+        else if (c == QLatin1Char('t'))
+            out += QLatin1Char('z');
+        else if (c == QLatin1Char('A') || c == QLatin1Char('a')) {
+            if (i + 1 < format.size() && format[i + 1].toLower() == QLatin1Char('p'))
+                ++i;
+            out += QLatin1Char('a');
+        } else
+            out += c;
+    }
+    return out;
+}
+
+// The time form without its seconds where a mark of its own closes them ("H時mm分ss秒" as
+// "H時mm分"), or where a mark stands before them ("H:mm:ss" as "H:mm", already a form).
+std::optional<QList<FormatToken>> dropSeconds(const QList<FormatToken>& tokens) {
+    for (qsizetype i = 0; i < tokens.size(); ++i) {
+        if (tokens[i].field != Field::Second)
+            continue;
+        QList<FormatToken> out = tokens;
+        const bool markAfter = i + 1 < tokens.size() && tokens[i + 1].field == Field::Literal &&
+                               tokens[i + 1].literal != QLatin1String(" ");
+        if (markAfter)
+            out.remove(i, 2);
+        else if (i > 0 && tokens[i - 1].field == Field::Literal)
+            out.remove(i - 1, 2);
+        else
+            return std::nullopt;
+        return out;
+    }
+    return std::nullopt;
+}
+
 // The forms and words drawn from ICU's and the C library's data.
 void addLocaleForms(LocaleData& data, const LocaleForms& forms) {
     for (const QString& pattern : forms.forms)
         if (auto tokens = compileIcuPattern(pattern))
-            data.wholeForms.append(*tokens);
-    for (const QString& pattern : forms.times) {
+            data.wholeForms.append(Form(*tokens));
+    // ICU's and the C library's time forms, Qt's, and the 24-hour clock read under every locale;
+    // each also without its seconds where a mark closes them ("14時05分"), and with a zone after
+    // it where it has none ("14:05:09 UTC").
+    QStringList times = forms.times;
+    for (const auto format : {QLocale::ShortFormat, QLocale::LongFormat})
+        if (const auto pattern = qtTimeAsIcu(data.locale.timeFormat(format)))
+            times.append(*pattern);
+    times << QStringLiteral("H:mm") << QStringLiteral("H:mm:ss");
+    const auto hasZone = [](const QList<FormatToken>& tokens) {
+        return std::any_of(tokens.cbegin(), tokens.cend(),
+                           [](const FormatToken& t) { return t.field == Field::Zone; });
+    };
+    const auto addTime = [&](const QList<FormatToken>& tokens) {
+        if (!data.timeForms.contains(Form(tokens)))
+            data.timeForms.append(Form(tokens));
+    };
+    for (const QString& pattern : times) {
         auto tokens = compileIcuPattern(pattern);
         if (!tokens)
             continue;
-        data.timeForms.append(*tokens);
-        // Programs write a zone after a time whose form has none ("14:05:09 UTC").
-        if (std::none_of(tokens->cbegin(), tokens->cend(),
-                         [](const FormatToken& t) { return t.field == Field::Zone; })) {
-            tokens->append({Field::Zone, {}, 1});
-            data.timeForms.append(*tokens);
+        QList<QList<FormatToken>> variants{*tokens};
+        if (auto withoutSeconds = dropSeconds(*tokens))
+            variants.append(*withoutSeconds);
+        for (QList<FormatToken>& variant : variants) {
+            addTime(variant);
+            if (!hasZone(variant)) {
+                variant.append({Field::Zone, {}, 1});
+                addTime(variant);
+            }
         }
     }
     for (const QString& join : forms.joins) {
@@ -513,14 +628,21 @@ char32_t codePointAt(QStringView s, qsizetype pos, qsizetype* units) {
 }
 
 bool isDigitAt(QStringView s, qsizetype pos) {
-    return pos < s.size() && QChar::isDigit(codePointAt(s, pos));
+    if (pos >= s.size())
+        return false;
+    const char16_t u = s[pos].unicode();
+    if (u < 0x80)
+        return u >= u'0' && u <= u'9';
+    return QChar::isDigit(codePointAt(s, pos));
 }
 
 Number readNumber(QStringView s, qsizetype& pos) {
     Number n;
     while (isDigitAt(s, pos) && n.digits < 9) {
         qsizetype units = 1;
-        n.value = n.value * 10 + QChar::digitValue(codePointAt(s, pos, &units));
+        const char16_t u = s[pos].unicode();
+        n.value =
+            n.value * 10 + (u < 0x80 ? u - u'0' : QChar::digitValue(codePointAt(s, pos, &units)));
         ++n.digits;
         pos += units;
     }

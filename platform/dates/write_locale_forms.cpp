@@ -12,6 +12,7 @@
 // each field a list apart by US (0x1f); a period is "word RS hours" (a mask of the 24 hours), a
 // name "value RS text" (months 1..12, weekdays 1..7 from Monday).
 
+#include <unicode/uclean.h>
 #include <unicode/udat.h>
 #include <unicode/uloc.h>
 #include <unicode/ustring.h>
@@ -434,6 +435,18 @@ int main(int argc, char** argv) {
         }
         pclose(list);
     }
+    // The table must not depend on which locales a build machine happens to have generated.
+    std::size_t withData = 0;
+    for (const std::string& name : names)
+        if (locale_t l = newlocale(LC_ALL_MASK, (name + ".UTF-8").c_str(), nullptr)) {
+            ++withData;
+            freelocale(l);
+        }
+    if (withData < 250) {
+        std::cerr << "write_locale_forms: the C library has " << withData
+                  << " locales; install every one (Debian: locales-all)\n";
+        return 1;
+    }
     std::map<std::string, std::string> records; // name -> the fields after it
     for (const std::string& name : names) {
         Record r;
@@ -470,6 +483,7 @@ int main(int argc, char** argv) {
         std::cerr << "write_locale_forms: could not write " << argv[1] << '\n';
         return 1;
     }
+    u_cleanup(); // ICU's caches, so that leak checkers see none
     std::cerr << "write_locale_forms: " << records.size() << " locales, " << table.size()
               << " bytes\n";
     return 0;

@@ -162,15 +162,19 @@ void Desktop::key(const QString& keys) const {
 }
 
 void Desktop::markClipboard() const {
+    setClipboard(kClipboardMarker);
+}
+
+void Desktop::setClipboard(const QString& text) const {
     // xclip stays in the background to serve the selection until another owner takes it.
     QProcess::startDetached(
         QStringLiteral("sh"),
         {QStringLiteral("-c"),
          QStringLiteral("printf '%s' \"$0\" | DISPLAY=%1 xclip -i -selection clipboard")
              .arg(display_),
-         kClipboardMarker});
+         text});
     for (int wait = 0; wait < 100; ++wait) {
-        if (run("xclip", {"-o", "-selection", "clipboard"}) == kClipboardMarker)
+        if (run("xclip", {"-o", "-selection", "clipboard"}) == text)
             return;
         QThread::msleep(20);
     }

@@ -44,6 +44,8 @@ public:
 
     // Places a marker text on the clipboard, then waits until someone replaces it.
     void markClipboard() const;
+    // Puts the text on the clipboard, served by xclip until another owner takes it.
+    void setClipboard(const QString& text) const;
     std::optional<QString> waitForClipboard(std::chrono::milliseconds timeout) const;
     // Asks the window to close as a window manager's close box does (WM_DELETE_WINDOW).
     bool requestClose(const QString& window) const;

@@ -132,6 +132,13 @@ public:
                 return;
         }
     }
+    // Pastes the text into the box with the keyboard, as a user pastes a date copied elsewhere.
+    void paste(QPoint box, const QString& text) const {
+        desktop_.setClipboard(text);
+        click(box);
+        desktop_.key(QStringLiteral("ctrl+a"));
+        desktop_.key(QStringLiteral("ctrl+v"));
+    }
     // The whole text of a box, copied out of it with the keyboard.
     std::optional<QString> read(QPoint box) const {
         desktop_.markClipboard();
@@ -436,6 +443,38 @@ TEST_P(WrittenDates, AreReadInTheUsersLanguage) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, WrittenDates, testing::Values("es_ES", "pt_BR", "de_DE", "fr_FR"),
+                         [](const testing::TestParamInfo<const char*>& info) {
+                             return std::string(info.param);
+                         });
+
+// Dates with their time as other programs write them in the user's language, pasted into the
+// boxes: 3 March 2021 in the afternoon and 30 August 2021 in the morning, as in the German
+// written dates above (0 years 5 months 27 days; 0, 5 and 180 in all).
+class PastedDates : public EndToEnd {};
+
+TEST_P(PastedDates, AreReadAsTheDaysWritten) {
+    struct Pasted {
+        const char* locale;
+        const char* older;
+        const char* newer;
+    };
+    const Pasted all[] = {
+        {"en_US", "Mar 3, 2021, 2:05\u202fPM", "Mon 30 Aug 2021 09:00:00 AM UTC"},
+        {"fi_FI", "3.3.2021 klo 14.05", "ma 30. elokuuta 2021 9.00.00"},
+        {"zh_CN", "2021年3月3日 14时05分09秒", "2021年8月30日 星期一 09时00分00秒"},
+    };
+    for (const Pasted& p : all) {
+        if (locale() != QLatin1String(p.locale))
+            continue;
+        app->paste(kText1, QString::fromUtf8(p.older));
+        app->paste(kText2, QString::fromUtf8(p.newer));
+        EXPECT_EQ(app->read(kText1), QString::fromUtf8(p.older)); // pasted as written
+        app->click(kStart);
+        EXPECT_EQ(app->copyResults(), expectedResults(0, 5, 27, 0, 5, 180));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, PastedDates, testing::Values("en_US", "fi_FI", "zh_CN"),
                          [](const testing::TestParamInfo<const char*>& info) {
                              return std::string(info.param);
                          });

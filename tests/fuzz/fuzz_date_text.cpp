@@ -1,4 +1,5 @@
-// The date routine under several locales, one of them with non-Latin digits. The first byte
+// The date routine under several locales, one of them with non-Latin digits and one whose
+// numeric dates Qt, ICU and the C library write in different orders. The first byte
 // picks the locale; the rest is the text. A text that reads as a date must lie in the range,
 // and the date's own text must read back as the same date.
 
@@ -19,7 +20,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                       QLocale::c(),
                                       QLocale(QStringLiteral("es_ES")),
                                       QLocale(QStringLiteral("pt_BR")),
-                                      QLocale(QStringLiteral("nl_NL"))};
+                                      QLocale(QStringLiteral("nl_NL")),
+                                      QLocale(QStringLiteral("fi_FI")),
+                                      QLocale(QStringLiteral("zh_CN")),
+                                      QLocale(QStringLiteral("ko_KR")),
+                                      QLocale(QStringLiteral("bg_BG")),
+                                      QLocale(QStringLiteral("es_PA"))};
     if (size < 1 || size > 4096)
         return 0;
     const QLocale& locale = locales[data[0] % std::size(locales)];
