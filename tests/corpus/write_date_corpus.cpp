@@ -177,8 +177,12 @@ int main(int argc, char** argv) {
     int written = 0;
     for (const std::string& name : names) {
         locale_t locale = newlocale(LC_ALL_MASK, (name + ".UTF-8").c_str(), nullptr);
-        if (!locale || !icuKnows(name))
+        if (!locale)
             continue;
+        if (!icuKnows(name)) {
+            freelocale(locale);
+            continue;
+        }
         writeIcu(out, name);
         writeGlibc(out, name, locale);
         freelocale(locale);
