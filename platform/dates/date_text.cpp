@@ -135,9 +135,9 @@ std::optional<DateValue> readJoinedDate(const LocaleData& data, const QString& d
     return readDate(data, datePart, today, time, whole, true).value;
 }
 
-// The forms drawn from ICU's and the C library's data: a whole date (with its time, where the
-// form has one), or a date read as any date part is and a time in one of their time forms,
-// after a blank, with the text that joins them in between or none.
+// The forms drawn from ICU's and the C library's data: a whole date in one of their forms, with
+// its time where the form has one; or a date read as any date part is and a time in one of
+// their time forms, after a blank, with the text that joins them in between or none.
 std::optional<DateValue> readLocaleForms(const LocaleData& data, const QString& s, QDate today) {
     const quint64 mask = charMask(s);
     for (const Form& form : data.wholeForms) {
@@ -183,6 +183,12 @@ std::optional<DateValue> parse(const QString& text, const QLocale& locale, QDate
         const Reading reading = readDate(data, split.datePart, today, split.time, s, false);
         if (reading.value || reading.unsettled)
             return reading.value;
+        // The time read, the date may end in the text that joins it to the time, or be in one
+        // of ICU's and the C library's date forms ("Mar 3, 2021, 2:05 PM").
+        const bool timeRead = split.datePart.size() < s.size();
+        if (auto value = timeRead ? readJoinedDate(data, split.datePart, today, split.time, s)
+                                  : std::nullopt)
+            return value;
     }
     return readLocaleForms(data, s, today);
 }

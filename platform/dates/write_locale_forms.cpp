@@ -180,13 +180,17 @@ void addIcu(Record& r, const std::string& name) {
     // Each date with the short and the medium time, whole, and the text between them.
     for (const UDateFormatStyle date : styles) {
         for (const UDateFormatStyle time : {UDAT_SHORT, UDAT_MEDIUM}) {
+            // A form that is the date's, a join ending in a blank and the time's is read as a
+            // date, the join and a time; any other is kept whole.
             const std::u16string whole = IcuFormat(locale, time, date).pattern();
-            add(r.forms, utf8(whole));
             const std::u16string& d = datePatterns[date];
             const std::u16string& t = timePatterns[time];
-            if (whole.size() >= d.size() + t.size() && whole.compare(0, d.size(), d) == 0 &&
-                whole.compare(whole.size() - t.size(), t.size(), t) == 0)
+            if (whole.size() > d.size() + t.size() && whole.compare(0, d.size(), d) == 0 &&
+                whole.compare(whole.size() - t.size(), t.size(), t) == 0 &&
+                whole[whole.size() - t.size() - 1] == u' ')
                 add(r.joins, utf8(whole.substr(d.size(), whole.size() - d.size() - t.size())));
+            else
+                add(r.forms, utf8(whole));
         }
     }
     // AM and PM in every width, and the parts of the day, from what ICU writes at each hour.
