@@ -136,8 +136,8 @@ bool matchFormat(const LocaleData& data, const QList<FormatToken>& tokens, qsize
                     if (tryWord(word, [&](Fields& f) { f.pm = words == &data.pmWords; }))
                         return true;
         } else if (token.field == Field::DayPeriod) {
-            for (const auto& [word, hours] : data.periods)
-                if (tryWord(word, [&](Fields& f) { f.periodHours = hours; }))
+            for (const auto& period : data.periods)
+                if (tryWord(period.first, [&](Fields& f) { f.periodHours = period.second; }))
                     return true;
         } else {
             for (const QString& era : data.eras)
