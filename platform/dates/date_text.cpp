@@ -116,11 +116,11 @@ std::optional<std::chrono::seconds> timeOfDay(const Fields& fields) {
     return std::chrono::seconds{hour * 3600 + minute * 60 + second};
 }
 
-// The date before a time, with the text that joins them at its end ("," "um") or none; a word
-// joins only after a blank.
+// The date before a time, with the text that joins them at its end ("," "um"), or, where
+// asked, none; a word joins only after a blank.
 std::optional<DateValue> readJoinedDate(const LocaleData& data, const QString& datePart,
                                         QDate today, std::chrono::seconds time,
-                                        const QString& whole) {
+                                        const QString& whole, bool orUnjoined) {
     for (const QString& join : data.joins) {
         if (datePart.size() <= join.size() || !datePart.endsWith(join))
             continue;
@@ -132,6 +132,8 @@ std::optional<DateValue> readJoinedDate(const LocaleData& data, const QString& d
         if (reading.value || reading.unsettled)
             return reading.value;
     }
+    if (!orUnjoined)
+        return std::nullopt;
     return readDate(data, datePart, today, time, whole, true).value;
 }
 
@@ -164,7 +166,7 @@ std::optional<DateValue> readLocaleForms(const LocaleData& data, const QString& 
             if (!time)
                 continue;
             const QString datePart = s.first(blank).trimmed();
-            if (auto value = readJoinedDate(data, datePart, today, *time, s))
+            if (auto value = readJoinedDate(data, datePart, today, *time, s, true))
                 return value;
         }
     }
@@ -183,10 +185,11 @@ std::optional<DateValue> parse(const QString& text, const QLocale& locale, QDate
         const Reading reading = readDate(data, split.datePart, today, split.time, s, false);
         if (reading.value || reading.unsettled)
             return reading.value;
-        // The time read, the date may end in the text that joins it to the time, or be in one
-        // of ICU's and the C library's date forms ("Mar 3, 2021, 2:05 PM").
+        // The time read, the date may end in the text that joins it to the time ("Mar 3, 2021,
+        // 2:05 PM").
         const bool timeRead = split.datePart.size() < s.size();
-        if (auto value = timeRead ? readJoinedDate(data, split.datePart, today, split.time, s)
+        if (auto value = timeRead ? readJoinedDate(data, split.datePart, today, split.time, s,
+                                                   false)
                                   : std::nullopt)
             return value;
     }
