@@ -81,7 +81,7 @@ Reading readDate(const LocaleData& data, const QString& text, QDate today,
     const quint64 dateMask = charMask(datePart);
     for (const Form& form : data.wholeForms) {
         Fields fields;
-        if (form.mayMatch(dateMask) && form.mayStartAt(datePart, 0) &&
+        if (form.mayMatch(dateMask) && form.mayStartAt(datePart, 0) && form.mayEndAs(datePart) &&
             matchFormat(data, form.tokens, 0, datePart, 0, fields) && !fields.hour &&
             tryFields(fields))
             return reading;
@@ -144,7 +144,7 @@ std::optional<DateValue> readLocaleForms(const LocaleData& data, const QString& 
     const quint64 mask = charMask(s);
     for (const Form& form : data.wholeForms) {
         Fields fields;
-        if (!form.mayMatch(mask) || !form.mayStartAt(s, 0) ||
+        if (!form.mayMatch(mask) || !form.mayStartAt(s, 0) || !form.mayEndAs(s) ||
             !matchFormat(data, form.tokens, 0, s, 0, fields))
             continue;
         const auto time = timeOfDay(fields);
@@ -153,7 +153,7 @@ std::optional<DateValue> readLocaleForms(const LocaleData& data, const QString& 
     }
     QVarLengthArray<const Form*, 32> timeForms;
     for (const Form& form : data.timeForms)
-        if (form.mayMatch(mask))
+        if (form.mayMatch(mask) && form.mayEndAs(s))
             timeForms.append(&form);
     for (qsizetype blank = s.indexOf(QLatin1Char(' ')); blank > 0;
          blank = s.indexOf(QLatin1Char(' '), blank + 1)) {
@@ -188,9 +188,9 @@ std::optional<DateValue> parse(const QString& text, const QLocale& locale, QDate
         // The time read, the date may end in the text that joins it to the time ("Mar 3, 2021,
         // 2:05 PM").
         const bool timeRead = split.datePart.size() < s.size();
-        if (auto value = timeRead ? readJoinedDate(data, split.datePart, today, split.time, s,
-                                                   false)
-                                  : std::nullopt)
+        if (auto value = timeRead
+                             ? readJoinedDate(data, split.datePart, today, split.time, s, false)
+                             : std::nullopt)
             return value;
     }
     return readLocaleForms(data, s, today);

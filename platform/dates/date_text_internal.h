@@ -92,6 +92,9 @@ struct Form {
     // Whether the text from pos may begin as the form does: a digit for a number, the first
     // mark of a literal, a letter for a word.
     bool mayStartAt(QStringView text, qsizetype pos) const;
+    // Whether the text may end as the form does: with the last mark of a closing literal, a
+    // digit after a number, a letter or a dot after a word.
+    bool mayEndAs(QStringView text) const;
     // Whether a text of that charMask() holds every mark; a yes may still be wrong, a no never.
     bool mayMatch(quint64 textMask) const { return (marks & ~textMask) == 0; }
     bool operator==(const Form& other) const { return tokens == other.tokens; }

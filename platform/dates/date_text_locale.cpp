@@ -184,6 +184,29 @@ bool Form::mayStartAt(QStringView text, qsizetype pos) const {
     }
 }
 
+bool Form::mayEndAs(QStringView text) const {
+    if (tokens.isEmpty() || text.isEmpty())
+        return tokens.isEmpty() == text.isEmpty();
+    const QChar last = text.back();
+    const FormatToken& closing = tokens.back();
+    switch (closing.field) {
+    case Field::Literal: {
+        const QStringView mark = QStringView(closing.literal).trimmed();
+        return mark.isEmpty() || last == mark.back();
+    }
+    case Field::Day:
+    case Field::Month:
+    case Field::Year:
+    case Field::Hour12:
+    case Field::Hour24:
+    case Field::Minute:
+    case Field::Second:
+        return isDigitAt(text, text.size() - 1) || last.isLowSurrogate();
+    default:
+        return true;
+    }
+}
+
 std::optional<QList<FormatToken>> compileIcuPattern(const QString& pattern) {
     QList<FormatToken> tokens;
     QString literal;
