@@ -140,12 +140,15 @@ std::optional<DateValue> readJoinedDate(const LocaleData& data, const QString& d
 // The forms drawn from ICU's and the C library's data: a whole date in one of their forms, with
 // its time where the form has one; or a date read as any date part is and a time in one of
 // their time forms, after a blank, with the text that joins them in between or none.
-std::optional<DateValue> readLocaleForms(const LocaleData& data, const QString& s, QDate today) {
+// timeSeen: a time of day was read at the end of the text, so that no form without one can
+// take the whole text.
+std::optional<DateValue> readLocaleForms(const LocaleData& data, const QString& s, QDate today,
+                                         bool timeSeen) {
     const quint64 mask = charMask(s);
     for (const Form& form : data.wholeForms) {
         Fields fields;
-        if (!form.mayMatch(mask) || !form.mayStartAt(s, 0) || !form.mayEndAs(s) ||
-            !matchFormat(data, form.tokens, 0, s, 0, fields))
+        if ((timeSeen && !form.hasTime) || !form.mayMatch(mask) || !form.mayStartAt(s, 0) ||
+            !form.mayEndAs(s) || !matchFormat(data, form.tokens, 0, s, 0, fields))
             continue;
         const auto time = timeOfDay(fields);
         if (auto value = time ? complete(data, fields, today, *time, s) : std::nullopt)
@@ -181,19 +184,19 @@ std::optional<DateValue> parse(const QString& text, const QLocale& locale, QDate
     if (s.isEmpty())
         return std::nullopt;
     const DateAndTime split = splitTime(data, s);
+    const bool timeRead = split.ok && split.datePart.size() < s.size();
     if (split.ok && !split.datePart.isEmpty()) {
         const Reading reading = readDate(data, split.datePart, today, split.time, s, false);
         if (reading.value || reading.unsettled)
             return reading.value;
         // The time read, the date may end in the text that joins it to the time ("Mar 3, 2021,
         // 2:05 PM").
-        const bool timeRead = split.datePart.size() < s.size();
         if (auto value = timeRead
                              ? readJoinedDate(data, split.datePart, today, split.time, s, false)
                              : std::nullopt)
             return value;
     }
-    return readLocaleForms(data, s, today);
+    return readLocaleForms(data, s, today, timeRead);
 }
 
 QString format(QDate date, const QLocale& locale) {

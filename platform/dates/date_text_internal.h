@@ -86,14 +86,15 @@ struct ClockStyle {
 // without one of them cannot take the form, which is seen before any matching.
 struct Form {
     QList<FormatToken> tokens;
-    quint64 marks = 0; // charMask() of the non-blank characters of its literals
+    quint64 marks = 0;    // charMask() of the non-blank characters of its literals
+    bool hasTime = false; // it has an hour
 
     explicit Form(const QList<FormatToken>& t);
     // Whether the text from pos may begin as the form does: a digit for a number, the first
     // mark of a literal, a letter for a word.
     bool mayStartAt(QStringView text, qsizetype pos) const;
     // Whether the text may end as the form does: with the last mark of a closing literal, a
-    // digit after a number, a letter or a dot after a word.
+    // digit after a number, an ASCII letter or digit after a zone, no digit after a word.
     bool mayEndAs(QStringView text) const;
     // Whether a text of that charMask() holds every mark; a yes may still be wrong, a no never.
     bool mayMatch(quint64 textMask) const { return (marks & ~textMask) == 0; }

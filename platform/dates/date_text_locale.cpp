@@ -150,6 +150,7 @@ quint64 charMask(QStringView text) {
 
 Form::Form(const QList<FormatToken>& t) : tokens(t) {
     for (qsizetype i = 0; i < tokens.size(); ++i) {
+        hasTime = hasTime || tokens[i].field == Field::Hour12 || tokens[i].field == Field::Hour24;
         // The punctuation after a weekday goes with the weekday, which may be left out.
         if (i > 0 && tokens[i - 1].field == Field::Weekday)
             continue;
@@ -202,8 +203,10 @@ bool Form::mayEndAs(QStringView text) const {
     case Field::Minute:
     case Field::Second:
         return isDigitAt(text, text.size() - 1) || last.isLowSurrogate();
-    default:
-        return true;
+    case Field::Zone: // an abbreviation or an offset, in ASCII
+        return last.unicode() < 0x80 && last.isLetterOrNumber();
+    default: // a word ends with no digit
+        return !last.isDigit();
     }
 }
 
