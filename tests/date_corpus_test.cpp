@@ -217,6 +217,10 @@ TEST(DateCorpus, EveryTextReadsAsItsDayOrIsRefused) {
         else
             tally.refused << e.locale + QLatin1String(": ") + e.text;
     }
+    if (qEnvironmentVariableIsSet("OSTRELIN_PRINT_REFUSED"))
+        for (const auto& [name, tally] : tallies)
+            std::printf("%s refused:\n%s\n", qPrintable(name),
+                        qPrintable(tally.refused.join(u'\n')));
     EXPECT_TRUE(wrong.isEmpty()) << wrong.size() << " texts read as another day:\n"
                                  << wrong.join(u'\n').toStdString();
     std::printf("%lld locales, %lld of them with unsettled numeric dates\n",

@@ -258,14 +258,28 @@ std::optional<std::string> icuPattern(const std::string& format, locale_t locale
             continue;
         }
         ++i;
-        // Flags, widths and the E and O modifiers change the digits, not the field.
-        while (i < format.size() && std::strchr("-_0^#EO", format[i]))
-            ++i;
+        // Flags, widths and the E and O modifiers change the digits, not the field; "-" drops
+        // the leading zero, and the C library writes the alternative digits of "O" without
+        // one, so that minutes and seconds may then have one digit.
+        bool unpadded = false;
+        for (; i < format.size() && std::strchr("-_0^#EO", format[i]); ++i)
+            unpadded = unpadded || format[i] == '-' || format[i] == 'O';
         while (i < format.size() && std::isdigit(static_cast<unsigned char>(format[i])))
             ++i;
         if (i >= format.size())
             return std::nullopt;
         const char c = format[i];
+        // The century and the year in it ("%C%y", "%OC%Oy") are the year.
+        if (c == 'C') {
+            const std::size_t year = format.find('y', i);
+            if (year != std::string::npos && year <= i + 3 &&
+                format.find_first_not_of("%O", i + 1) == year) {
+                flush();
+                out += 'y';
+                i = year;
+                continue;
+            }
+        }
         const char* simple = nullptr;
         switch (c) {
         case 'a':
@@ -303,10 +317,10 @@ std::optional<std::string> icuPattern(const std::string& format, locale_t locale
             simple = "h";
             break;
         case 'M':
-            simple = "mm";
+            simple = unpadded ? "m" : "mm";
             break;
         case 'S':
-            simple = "ss";
+            simple = unpadded ? "s" : "ss";
             break;
         case 'p':
         case 'P':
