@@ -13,7 +13,7 @@
 namespace DateText::detail {
 
 struct LocaleForms {
-    QStringList orders; // "dmy", "mdy", "ymd": the orders of the locale's numeric dates
+    QStringList orders; // "dmy", "mdy", "ymd", "ydm": the orders of its numeric dates
     QStringList forms;  // whole dates, and dates with their time
     QStringList times;  // times of day
     QStringList joins;  // the texts that join a date to its time: ", ", " 'um' "
