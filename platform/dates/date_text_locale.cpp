@@ -84,15 +84,19 @@ QString withoutTrailingDot(QString s) {
     return s;
 }
 
+// Ends the literal text gathered so far: its normalised text as a token, or one blank where it
+// held only blanks between two fields.
+void appendLiteral(QList<FormatToken>& tokens, QString& literal) {
+    const QString text = normalize(literal);
+    if (!text.isEmpty() || (!literal.isEmpty() && !tokens.isEmpty()))
+        tokens.append({Field::Literal, text.isEmpty() ? QStringLiteral(" ") : text});
+    literal.clear();
+}
+
 QList<FormatToken> compileFormat(const QString& format) {
     QList<FormatToken> tokens;
     QString literal;
-    auto flushLiteral = [&] {
-        const QString text = normalize(literal);
-        if (!text.isEmpty() || (!literal.isEmpty() && !tokens.isEmpty()))
-            tokens.append({Field::Literal, text.isEmpty() ? QStringLiteral(" ") : text});
-        literal.clear();
-    };
+    auto flushLiteral = [&] { appendLiteral(tokens, literal); };
     for (qsizetype i = 0; i < format.size();) {
         const QChar c = format[i];
         if (c == QLatin1Char('\'')) {
@@ -213,12 +217,7 @@ bool Form::mayEndAs(QStringView text) const {
 std::optional<QList<FormatToken>> compileIcuPattern(const QString& pattern) {
     QList<FormatToken> tokens;
     QString literal;
-    auto flushLiteral = [&] {
-        const QString text = normalize(literal);
-        if (!text.isEmpty() || (!literal.isEmpty() && !tokens.isEmpty()))
-            tokens.append({Field::Literal, text.isEmpty() ? QStringLiteral(" ") : text});
-        literal.clear();
-    };
+    auto flushLiteral = [&] { appendLiteral(tokens, literal); };
     for (qsizetype i = 0; i < pattern.size();) {
         const QChar c = pattern[i];
         if (c == QLatin1Char('\'')) {
