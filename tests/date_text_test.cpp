@@ -143,6 +143,13 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"us_name_mark_outside_the_basic_plane", "en_US", "30 \U0001F600 Aug 2021"},
         Case{"us_name_four_parts", "en_US", "30 Aug 2021 5"},
         Case{"us_name_two_names", "en_US", "Aug 30 Sep"},
+        Case{"us_numeric_four_numbers", "en_US", "8/30/2021/5"},
+        Case{"us_numeric_ten_digit_year", "en_US", "8/30/2021000000"},
+        Case{"us_numeric_digits_past_nine_then_more", "en_US", "1234567890123/8"},
+        // Vietnamese weekday abbreviations hold a digit: the fourth number is the weekday's.
+        Case{"vi_weekday_with_digit", "vi_VN", "T4, 03/03/2021", 2021, 3, 3},
+        Case{"vi_weekday_with_digit_blank", "vi_VN", "Th 4, 03/03/2021", 2021, 3, 3},
+        Case{"vi_weekday_with_digit_wrong_day", "vi_VN", "T5, 03/03/2021"},
         Case{"us_numeric_trailing_slash", "en_US", "8/30/2021/"},
         Case{"us_time_marker_first", "en_US", "8/30/2021 PM 1:05", 2021, 8, 30, 13 * 3600 + 300},
         Case{"us_time_marker_attached", "en_US", "8/30/2021 1:05PM", 2021, 8, 30, 13 * 3600 + 300},

@@ -343,10 +343,11 @@ bool isConnectingWord(const LocaleData& data, const Item& item) {
            !data.months.lookUp(item.text);
 }
 
-// The numbers and words of the date, each with the marks after it. Fails where the text opens
-// with a mark, or, in a date without a word, where two marks follow a number or two numbers
-// stand with only blanks between them. A connecting word may stand between two parts, right
-// after the first; it may neither open nor end the date, nor follow another.
+// The numbers and words of the date, each with the marks after it. Fails where there are more
+// than three, where the text opens with a mark, or, in a date without a word, where two marks
+// follow a number or two numbers stand with only blanks between them. A connecting word may stand
+// between two parts, right after the first; it may neither open nor end the date, nor follow
+// another.
 bool gatherValues(const LocaleData& data, const Item* item, const Item* end, bool hasWord,
                   Values& values) {
     bool joined = false; // a connecting word waits for the part after it
@@ -369,6 +370,8 @@ bool gatherValues(const LocaleData& data, const Item* item, const Item* end, boo
         } else {
             if (!hasWord && !values.isEmpty() && values.back().item->kind == Item::Num &&
                 values.back().endsBare())
+                return false;
+            if (values.size() == 3)
                 return false;
             values.append(Value{item, {}, 0, true});
             joined = false;
@@ -479,9 +482,28 @@ bool readWithMonthName(const LocaleData& data, const Values& values, Fields& fie
     return false;
 }
 
+// How many runs of digits begin at or after pos. Every run is at least one number of the date,
+// and a weekday name that opens the text ends at the latest where the longest name would:
+// more than three runs from there are more numbers than any free form has, which is seen
+// before the text is read into items.
+int numbersFrom(QStringView s, qsizetype pos) {
+    int runs = 0;
+    bool inRun = pos > 0 && isDigitAt(s, pos - 1);
+    for (; pos < s.size(); ++pos) {
+        const bool digit = isDigitAt(s, pos) || (inRun && s[pos].isLowSurrogate());
+        runs += digit && !inRun;
+        inRun = digit;
+    }
+    return runs;
+}
+
 } // namespace
 
 bool matchFree(const LocaleData& data, const QString& s, Fields& fields) {
+    qsizetype start = 0;
+    skipBlanks(s, start);
+    if (numbersFrom(s, start + data.weekdays.longest) > 3)
+        return false;
     Items items;
     tokenize(data, s, items);
     const Item* item = items.cbegin();
@@ -586,17 +608,21 @@ private:
     }
 
     bool readClock(qsizetype pos, TimeMatch& match) const {
+        // The hour's two ends, of two digits and of one, are the same for every clock style.
+        const qsizetype hourEnds[] = {digitsEnd(s_, pos, 2), digitsEnd(s_, pos, 1)};
+        if (hourEnds[1] < 0)
+            return false;
         for (const ClockStyle& clock : data_.clocks)
-            for (const int hourDigits : {2, 1})
-                if (readClock(clock, pos, hourDigits, match))
+            for (const qsizetype hourEnd : hourEnds)
+                if (hourEnd >= 0 && readClock(clock, pos, hourEnd, match))
                     return true;
         return false;
     }
 
-    bool readClock(const ClockStyle& clock, qsizetype pos, int hourDigits, TimeMatch& match) const {
+    bool readClock(const ClockStyle& clock, qsizetype pos, qsizetype hourEnd,
+                   TimeMatch& match) const {
         const QStringView view(s_);
-        const qsizetype hourEnd = digitsEnd(s_, pos, hourDigits);
-        const qsizetype minuteStart = hourEnd < 0 ? -1 : markEnd(hourEnd, clock.afterHour);
+        const qsizetype minuteStart = markEnd(hourEnd, clock.afterHour);
         if (minuteStart < 0 || clock.afterHour.isEmpty())
             return false;
         match.hour = view.sliced(pos, hourEnd - pos);
@@ -665,9 +691,10 @@ private:
 
 std::optional<TimeMatch> matchTime(const LocaleData& data, const QString& s) {
     const TimeReader reader(data, s);
+    // A reading that fails leaves no mark before the time, so one match serves every blank.
+    TimeMatch match;
     for (qsizetype blank = s.indexOf(QLatin1Char(' ')); blank >= 0;
          blank = s.indexOf(QLatin1Char(' '), blank + 1)) {
-        TimeMatch match;
         if (reader.read(blank + 1, match)) {
             match.dateLength = blank;
             return match;

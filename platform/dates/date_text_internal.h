@@ -62,6 +62,7 @@ struct Name {
 // "jun".
 struct NameIndex {
     QHash<char16_t, QList<Name>> byFirstUnit;
+    qsizetype longest = 0; // UTF-16 units of the longest name
 
     explicit NameIndex(const QList<Name>& names = {});
     // The value a whole word names, or nothing where it names no value or two different ones.
@@ -88,6 +89,9 @@ struct Form {
     QList<FormatToken> tokens;
     quint64 marks = 0;    // charMask() of the non-blank characters of its literals
     bool hasTime = false; // it has an hour
+    // The first and last non-blank characters of an opening and a closing literal; null where
+    // the form opens or closes with a field or a literal of blanks.
+    QChar openingMark, closingMark;
 
     explicit Form(const QList<FormatToken>& t);
     // Whether the text from pos may begin as the form does: a digit for a number, the first
@@ -162,11 +166,60 @@ inline int expandYear(int value, int digits) {
 }
 
 // The code point at pos and the number of UTF-16 units it takes.
-char32_t codePointAt(QStringView s, qsizetype pos, qsizetype* units = nullptr);
-bool isDigitAt(QStringView s, qsizetype pos);
-// A run of decimal digits (of any script) starting at pos.
-Number readNumber(QStringView s, qsizetype& pos);
-void skipBlanks(QStringView s, qsizetype& pos);
+inline char32_t codePointAt(QStringView s, qsizetype pos, qsizetype* units = nullptr) {
+    const QChar c = s[pos];
+    if (c.isHighSurrogate() && pos + 1 < s.size() && s[pos + 1].isLowSurrogate()) {
+        if (units)
+            *units = 2;
+        return QChar::surrogateToUcs4(c, s[pos + 1]);
+    }
+    if (units)
+        *units = 1;
+    return c.unicode();
+}
+
+// Whether a decimal digit of a script other than ASCII stands at pos; where it does, its value
+// and the UTF-16 units it takes.
+bool isOtherDigitAt(QStringView s, qsizetype pos, int* value = nullptr, qsizetype* units = nullptr);
+
+// The digit tests are inline: every reader calls them at every character, and most digits are
+// ASCII.
+inline bool isDigitAt(QStringView s, qsizetype pos) {
+    if (pos >= s.size())
+        return false;
+    const char16_t u = s[pos].unicode();
+    if (u < 0x80)
+        return u >= u'0' && u <= u'9';
+    return isOtherDigitAt(s, pos);
+}
+
+// A run of decimal digits (of any script) starting at pos; a run of more than nine has 99
+// digits, far too many to be a field, and pos stays after its ninth.
+inline Number readNumber(QStringView s, qsizetype& pos) {
+    Number n;
+    while (pos < s.size()) {
+        const char16_t u = s[pos].unicode();
+        int value = 0;
+        qsizetype units = 1;
+        if (u >= u'0' && u <= u'9')
+            value = u - u'0';
+        else if (u < 0x80 || !isOtherDigitAt(s, pos, &value, &units))
+            break;
+        if (n.digits == 9) {
+            n.digits = 99;
+            break;
+        }
+        n.value = n.value * 10 + value;
+        ++n.digits;
+        pos += units;
+    }
+    return n;
+}
+
+inline void skipBlanks(QStringView s, qsizetype& pos) {
+    while (pos < s.size() && s[pos] == QLatin1Char(' '))
+        ++pos;
+}
 
 // Matches the text, from pos, against the format tokens from index on.
 bool matchFormat(const LocaleData& data, const QList<FormatToken>& tokens, qsizetype index,

@@ -44,36 +44,40 @@ bool isAsciiBlank(char16_t u) {
 } // namespace
 
 QString normalize(const QString& text) {
-    const bool ascii =
-        std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; });
-    if (!ascii) {
-        QString out = text;
-        out.removeIf(isIgnorable);
-        for (QChar& c : out)
-            c = QChar(plainLetter(c.unicode()));
-        return out.simplified().toCaseFolded();
-    }
-    // Plain ASCII, which most typed dates are, in one pass: no ignorable marks can occur, the
-    // blanks are the six ASCII ones, and folding the case is lowering A to Z.
+    // One pass: ignorable marks dropped, letters made plain, runs of blanks made one and the
+    // blanks at either end dropped; then the case folded, which plain ASCII does by lowering A
+    // to Z and other text through Qt, in place.
     QString out(text.size(), Qt::Uninitialized);
     QChar* const begin = out.data();
     QChar* end = begin;
     bool blankPending = false;
+    bool ascii = true;
     for (const QChar c : text) {
         char16_t u = c.unicode();
-        if (isAsciiBlank(u)) {
-            blankPending = end != begin;
-            continue;
+        if (u < 0x80) {
+            if (isAsciiBlank(u)) {
+                blankPending = end != begin;
+                continue;
+            }
+            if (u >= u'A' && u <= u'Z')
+                u += u'a' - u'A';
+        } else {
+            if (isIgnorable(c))
+                continue;
+            if (c.isSpace()) {
+                blankPending = end != begin;
+                continue;
+            }
+            ascii = false;
+            u = plainLetter(u);
         }
         if (blankPending)
             *end++ = QLatin1Char(' ');
         blankPending = false;
-        if (u >= u'A' && u <= u'Z')
-            u += u'a' - u'A';
         *end++ = QChar(u);
     }
     out.truncate(end - begin);
-    return out;
+    return ascii ? out : std::move(out).toCaseFolded();
 }
 
 namespace {
@@ -162,6 +166,14 @@ Form::Form(const QList<FormatToken>& t) : tokens(t) {
         literal.remove(QLatin1Char(' '));
         marks |= charMask(literal);
     }
+    if (!tokens.isEmpty() && tokens.front().field == Field::Literal) {
+        const QStringView mark = QStringView(tokens.front().literal).trimmed();
+        openingMark = mark.isEmpty() ? QChar() : mark.front();
+    }
+    if (!tokens.isEmpty() && tokens.back().field == Field::Literal) {
+        const QStringView mark = QStringView(tokens.back().literal).trimmed();
+        closingMark = mark.isEmpty() ? QChar() : mark.back();
+    }
 }
 
 bool Form::mayStartAt(QStringView text, qsizetype pos) const {
@@ -170,10 +182,8 @@ bool Form::mayStartAt(QStringView text, qsizetype pos) const {
         return tokens.isEmpty() && pos >= text.size();
     const FormatToken& first = tokens.front();
     switch (first.field) {
-    case Field::Literal: {
-        const QStringView mark = QStringView(first.literal).trimmed();
-        return mark.isEmpty() || text[pos] == mark.front();
-    }
+    case Field::Literal:
+        return openingMark.isNull() || text[pos] == openingMark;
     case Field::Day:
     case Field::Month:
     case Field::Year:
@@ -195,10 +205,8 @@ bool Form::mayEndAs(QStringView text) const {
     const QChar last = text.back();
     const FormatToken& closing = tokens.back();
     switch (closing.field) {
-    case Field::Literal: {
-        const QStringView mark = QStringView(closing.literal).trimmed();
-        return mark.isEmpty() || last == mark.back();
-    }
+    case Field::Literal:
+        return closingMark.isNull() || last == closingMark;
     case Field::Day:
     case Field::Month:
     case Field::Year:
@@ -354,8 +362,10 @@ QList<Name> collectNames(const QLocale& locale, int count, bool months,
 } // namespace
 
 NameIndex::NameIndex(const QList<Name>& names) {
-    for (const Name& name : names)
+    for (const Name& name : names) {
         byFirstUnit[name.text.front().unicode()].append(name); // names come longest first
+        longest = std::max(longest, name.text.size());
+    }
 }
 
 std::optional<int> NameIndex::lookUp(QStringView word) const {
@@ -640,45 +650,13 @@ const LocaleData& localeData(const QLocale& locale) {
     }
     return cached.front();
 }
-char32_t codePointAt(QStringView s, qsizetype pos, qsizetype* units) {
-    const QChar c = s[pos];
-    if (c.isHighSurrogate() && pos + 1 < s.size() && s[pos + 1].isLowSurrogate()) {
-        if (units)
-            *units = 2;
-        return QChar::surrogateToUcs4(c, s[pos + 1]);
-    }
-    if (units)
-        *units = 1;
-    return c.unicode();
-}
-
-bool isDigitAt(QStringView s, qsizetype pos) {
-    if (pos >= s.size())
+bool isOtherDigitAt(QStringView s, qsizetype pos, int* value, qsizetype* units) {
+    const char32_t c = codePointAt(s, pos, units);
+    if (!QChar::isDigit(c))
         return false;
-    const char16_t u = s[pos].unicode();
-    if (u < 0x80)
-        return u >= u'0' && u <= u'9';
-    return QChar::isDigit(codePointAt(s, pos));
-}
-
-Number readNumber(QStringView s, qsizetype& pos) {
-    Number n;
-    while (isDigitAt(s, pos) && n.digits < 9) {
-        qsizetype units = 1;
-        const char16_t u = s[pos].unicode();
-        n.value =
-            n.value * 10 + (u < 0x80 ? u - u'0' : QChar::digitValue(codePointAt(s, pos, &units)));
-        ++n.digits;
-        pos += units;
-    }
-    if (isDigitAt(s, pos))
-        n.digits = 99; // far too long to be a field
-    return n;
-}
-
-void skipBlanks(QStringView s, qsizetype& pos) {
-    while (pos < s.size() && s[pos] == QLatin1Char(' '))
-        ++pos;
+    if (value)
+        *value = QChar::digitValue(c);
+    return true;
 }
 
 } // namespace DateText::detail
