@@ -51,6 +51,16 @@ TEST(DateTextNormalize, Table) {
     }
 }
 
+TEST(DateTextNormalize, EveryCharacterAsQtNormalizesIt) {
+    for (char32_t c = 0; c <= 0x10FFFF; ++c) {
+        if (QChar::isSurrogate(c))
+            continue;
+        const QString text =
+            QStringLiteral("Ab ") + QString::fromUcs4(&c, 1) + QStringLiteral(" C");
+        ASSERT_EQ(normalize(text), qtNormalized(text)) << static_cast<unsigned>(c);
+    }
+}
+
 TEST(DateTextNormalize, TextAsQtNormalizesIt) {
     std::mt19937 rng(7);
     const QString ascii = QStringLiteral(" \t\n\v\f\r\x1f\x7f AZaz@[`{09/.,-:Aug");

@@ -121,7 +121,7 @@ bool matchFormat(const LocaleData& data, const QList<FormatToken>& tokens, qsize
     case Field::DayPeriod:
     case Field::Era: {
         const auto tryWord = [&](const QString& word, auto set) {
-            if (!QStringView(s).sliced(pos).startsWith(word))
+            if (!hasAt(s, pos, word))
                 return false;
             Fields next = fields;
             set(next);
@@ -174,7 +174,7 @@ bool matchFormat(const LocaleData& data, const QList<FormatToken>& tokens, qsize
             return false;
         const NameIndex& names = token.field == Field::MonthName ? data.months : data.weekdays;
         for (const Name& name : names.startingWith(s[pos])) {
-            if (!QStringView(s).sliced(pos).startsWith(name.text))
+            if (!hasAt(s, pos, name.text))
                 continue;
             for (bool dot : {true, false}) {
                 qsizetype after = pos + name.text.size();
@@ -314,8 +314,7 @@ void readLeadingWeekday(const LocaleData& data, const QString& s, const Item*& i
         if (found && name.text.size() < found->text.size())
             break; // the names come longest first
         const qsizetype nameEnd = start + name.text.size();
-        if (!QStringView(s).sliced(start).startsWith(name.text) ||
-            (nameEnd < s.size() && isLetterAt(s, nameEnd)))
+        if (!hasAt(s, start, name.text) || (nameEnd < s.size() && isLetterAt(s, nameEnd)))
             continue;
         if (found && found->value != name.value)
             return;
@@ -584,7 +583,7 @@ public:
     // Reads a time from pos to the end of the text.
     bool read(qsizetype pos, TimeMatch& match) const {
         for (const QStringView marker : markers_) {
-            if (!QStringView(s_).sliced(pos).startsWith(marker))
+            if (!hasAt(s_, pos, marker))
                 continue;
             const qsizetype after = pos + marker.size();
             for (const bool blank : {true, false}) {
@@ -604,7 +603,7 @@ public:
 private:
     // The end of the text at pos when it starts with the mark (an empty mark always does), or -1.
     qsizetype markEnd(qsizetype pos, const QString& mark) const {
-        return pos >= 0 && QStringView(s_).sliced(pos).startsWith(mark) ? pos + mark.size() : -1;
+        return hasAt(s_, pos, mark) ? pos + mark.size() : -1;
     }
 
     bool readClock(qsizetype pos, TimeMatch& match) const {

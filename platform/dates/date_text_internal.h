@@ -216,6 +216,18 @@ inline Number readNumber(QStringView s, qsizetype& pos) {
     return n;
 }
 
+// Whether the text at pos begins with the word. Inline and plain: the words compared are a few
+// units long, shorter than a call to Qt's general comparison.
+inline bool hasAt(QStringView s, qsizetype pos, QStringView word) {
+    if (pos < 0 || s.size() - pos < word.size())
+        return false;
+    const QChar* at = s.data() + pos;
+    for (qsizetype i = 0; i < word.size(); ++i)
+        if (at[i] != word[i])
+            return false;
+    return true;
+}
+
 inline void skipBlanks(QStringView s, qsizetype& pos) {
     while (pos < s.size() && s[pos] == QLatin1Char(' '))
         ++pos;

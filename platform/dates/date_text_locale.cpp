@@ -2,6 +2,7 @@
 #include "locale_forms.h"
 
 #include <algorithm>
+#include <atomic>
 #include <list>
 
 namespace DateText::detail {
@@ -10,8 +11,7 @@ namespace {
 // Text normalisation: bidirectional marks are dropped, every run of Unicode spaces becomes one
 // blank, and the text is case folded, so that matching is blind to all three.
 
-bool isIgnorable(QChar c) {
-    const char16_t u = c.unicode();
+bool isIgnorable(char16_t u) {
     return u == 0x200E || u == 0x200F || u == 0x061C || u == 0x200B || u == 0xFEFF;
 }
 
@@ -41,43 +41,49 @@ bool isAsciiBlank(char16_t u) {
     return u == u' ' || (u >= u'\t' && u <= u'\r');
 }
 
+// Qt's blanks beyond ASCII all stand at these few places, which are looked at before Qt is
+// asked.
+bool isOtherBlank(char16_t u) {
+    return (u == 0x85 || u == 0xA0 || u == 0x1680 || u == 0x3000 || (u >= 0x2000 && u <= 0x205F)) &&
+           QChar::isSpace(u);
+}
+
 } // namespace
 
 QString normalize(const QString& text) {
-    // One pass: ignorable marks dropped, letters made plain, runs of blanks made one and the
-    // blanks at either end dropped; then the case folded, which plain ASCII does by lowering A
-    // to Z and other text through Qt, in place.
+    // One pass: ignorable marks dropped, letters made plain and their case folded, runs of
+    // blanks made one and the blanks at either end dropped. Case folding maps one code point to
+    // one, so each is folded where it stands.
     QString out(text.size(), Qt::Uninitialized);
     QChar* const begin = out.data();
     QChar* end = begin;
     bool blankPending = false;
-    bool ascii = true;
-    for (const QChar c : text) {
-        char16_t u = c.unicode();
-        if (u < 0x80) {
-            if (isAsciiBlank(u)) {
-                blankPending = end != begin;
-                continue;
-            }
-            if (u >= u'A' && u <= u'Z')
-                u += u'a' - u'A';
-        } else {
-            if (isIgnorable(c))
-                continue;
-            if (c.isSpace()) {
-                blankPending = end != begin;
-                continue;
-            }
-            ascii = false;
-            u = plainLetter(u);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char16_t u = text[i].unicode();
+        if (u < 0x80 ? isAsciiBlank(u) : isOtherBlank(u)) {
+            blankPending = end != begin;
+            continue;
         }
+        if (u >= 0x80 && isIgnorable(u))
+            continue;
         if (blankPending)
             *end++ = QLatin1Char(' ');
         blankPending = false;
-        *end++ = QChar(u);
+        if (u < 0x80) {
+            *end++ = QChar(u >= u'A' && u <= u'Z' ? u + (u'a' - u'A') : u);
+        } else if (QChar::isHighSurrogate(u) && i + 1 < text.size() &&
+                   text[i + 1].isLowSurrogate()) {
+            const char32_t folded =
+                QChar::toCaseFolded(QChar::surrogateToUcs4(u, text[i + 1].unicode()));
+            *end++ = QChar(QChar::highSurrogate(folded));
+            *end++ = QChar(QChar::lowSurrogate(folded));
+            ++i;
+        } else {
+            *end++ = QChar(QChar::toCaseFolded(plainLetter(u)));
+        }
     }
     out.truncate(end - begin);
-    return ascii ? out : std::move(out).toCaseFolded();
+    return out;
 }
 
 namespace {
@@ -651,11 +657,21 @@ const LocaleData& localeData(const QLocale& locale) {
     return cached.front();
 }
 bool isOtherDigitAt(QStringView s, qsizetype pos, int* value, qsizetype* units) {
+    // The digits of a script are ten code points in a row, zero first, and a text writes its
+    // numbers in one script: the zero of the digits last met is kept, so that the next digit of
+    // that script is known without asking Qt for its category. Any thread's zero is a true one.
+    static std::atomic<char32_t> lastZero{0};
     const char32_t c = codePointAt(s, pos, units);
-    if (!QChar::isDigit(c))
-        return false;
+    const char32_t zero = lastZero.load(std::memory_order_relaxed);
+    int digit = c - zero < 10 ? static_cast<int>(c - zero) : -1;
+    if (digit < 0) {
+        if (!QChar::isDigit(c))
+            return false;
+        digit = QChar::digitValue(c);
+        lastZero.store(c - static_cast<char32_t>(digit), std::memory_order_relaxed);
+    }
     if (value)
-        *value = QChar::digitValue(c);
+        *value = digit;
     return true;
 }
 
