@@ -481,28 +481,9 @@ bool readWithMonthName(const LocaleData& data, const Values& values, Fields& fie
     return false;
 }
 
-// How many runs of digits begin at or after pos. Every run is at least one number of the date,
-// and a weekday name that opens the text ends at the latest where the longest name would:
-// more than three runs from there are more numbers than any free form has, which is seen
-// before the text is read into items.
-int numbersFrom(QStringView s, qsizetype pos) {
-    int runs = 0;
-    bool inRun = pos > 0 && isDigitAt(s, pos - 1);
-    for (; pos < s.size(); ++pos) {
-        const bool digit = isDigitAt(s, pos) || (inRun && s[pos].isLowSurrogate());
-        runs += digit && !inRun;
-        inRun = digit;
-    }
-    return runs;
-}
-
 } // namespace
 
 bool matchFree(const LocaleData& data, const QString& s, Fields& fields) {
-    qsizetype start = 0;
-    skipBlanks(s, start);
-    if (numbersFrom(s, start + data.weekdays.longest) > 3)
-        return false;
     Items items;
     tokenize(data, s, items);
     const Item* item = items.cbegin();

@@ -62,7 +62,6 @@ struct Name {
 // "jun".
 struct NameIndex {
     QHash<char16_t, QList<Name>> byFirstUnit;
-    qsizetype longest = 0; // UTF-16 units of the longest name
 
     explicit NameIndex(const QList<Name>& names = {});
     // The value a whole word names, or nothing where it names no value or two different ones.

@@ -368,10 +368,8 @@ QList<Name> collectNames(const QLocale& locale, int count, bool months,
 } // namespace
 
 NameIndex::NameIndex(const QList<Name>& names) {
-    for (const Name& name : names) {
+    for (const Name& name : names)
         byFirstUnit[name.text.front().unicode()].append(name); // names come longest first
-        longest = std::max(longest, name.text.size());
-    }
 }
 
 std::optional<int> NameIndex::lookUp(QStringView word) const {
