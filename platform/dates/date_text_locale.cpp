@@ -654,6 +654,7 @@ const LocaleData& localeData(const QLocale& locale) {
     }
     return cached.front();
 }
+
 bool isOtherDigitAt(QStringView s, qsizetype pos, int* value, qsizetype* units) {
     // The digits of a script are ten code points in a row, zero first, and a text writes its
     // numbers in one script: the zero of the digits last met is kept, so that the next digit of
