@@ -10,7 +10,7 @@ namespace {
 
 // Whether the text is the date as the program itself writes it into a date box under the
 // locale, which reads back in the locale's own order whatever other programs write.
-bool isOwnText(const LocaleData& data, const QString& text, const DateValue& value) {
+bool isOwnText(const LocaleData& data, QStringView text, const DateValue& value) {
     const QDate date = toQDate(value);
     return text == normalize(format(date, data.locale)) ||
            text == normalize(boxText(date, data.locale));
@@ -20,7 +20,7 @@ bool isOwnText(const LocaleData& data, const QString& text, const DateValue& val
 // not its own, or the locale's orders read its numbers as another date (but where the text is
 // the program's own).
 std::optional<DateValue> complete(const LocaleData& data, const Fields& fields, QDate today,
-                                  std::chrono::seconds time, const QString& text) {
+                                  std::chrono::seconds time, QStringView text) {
     if (!fields.day || !fields.month)
         return std::nullopt;
     const int year = fields.year ? expandYear(*fields.year, fields.yearDigits) : today.year();
@@ -38,7 +38,7 @@ std::optional<DateValue> complete(const LocaleData& data, const Fields& fields, 
 }
 
 // The date without an article before it ("the", "le"), where one stands before the rest.
-QString withoutArticle(const LocaleData& data, const QString& date) {
+QStringView withoutArticle(const LocaleData& data, QStringView date) {
     for (const QString& article : data.words.articles)
         if (date.size() > article.size() + 1 && date.startsWith(article) &&
             date[article.size()] == QLatin1Char(' '))
@@ -55,9 +55,9 @@ struct Reading {
 
 // Reads the date part of the text (whole: the whole text, normalised): Qt's formats of the
 // locale, the free forms, then, where asked, the date forms ICU and the C library write.
-Reading readDate(const LocaleData& data, const QString& text, QDate today,
-                 std::chrono::seconds time, const QString& whole, bool localeForms) {
-    const QString datePart = withoutArticle(data, text);
+Reading readDate(const LocaleData& data, QStringView text, QDate today, std::chrono::seconds time,
+                 const QString& whole, bool localeForms) {
+    const QStringView datePart = withoutArticle(data, text);
     Reading reading;
     const auto tryFields = [&](const Fields& fields) {
         reading.value = complete(data, fields, today, time, whole);
@@ -118,9 +118,9 @@ std::optional<std::chrono::seconds> timeOfDay(const Fields& fields) {
 
 // The date before a time, with the text that joins them at its end ("," "um"), or, where
 // asked, none; a word joins only after a blank.
-std::optional<DateValue> readJoinedDate(const LocaleData& data, const QString& datePart,
-                                        QDate today, std::chrono::seconds time,
-                                        const QString& whole, bool orUnjoined) {
+std::optional<DateValue> readJoinedDate(const LocaleData& data, QStringView datePart, QDate today,
+                                        std::chrono::seconds time, const QString& whole,
+                                        bool orUnjoined) {
     for (const QString& join : data.joins) {
         if (datePart.size() <= join.size() || !datePart.endsWith(join))
             continue;
@@ -168,7 +168,7 @@ std::optional<DateValue> readLocaleForms(const LocaleData& data, const QString& 
             const auto time = timeOfDay(fields);
             if (!time)
                 continue;
-            const QString datePart = s.first(blank).trimmed();
+            const QStringView datePart = QStringView(s).first(blank).trimmed();
             if (auto value = readJoinedDate(data, datePart, today, *time, s, true))
                 return value;
         }

@@ -48,9 +48,11 @@ qsizetype zoneEnd(QStringView s, qsizetype pos) {
 } // namespace
 
 // Matches the remaining format tokens against the text from pos, with backtracking over the
-// ways a name may be read.
+// ways a name may be read. A field with one reading is written into the fields as it is read;
+// where a token may be read more than one way, each way starts from a copy, so that a way that
+// fails leaves nothing behind. On failure the fields hold no meaning.
 bool matchFormat(const LocaleData& data, const QList<FormatToken>& tokens, qsizetype index,
-                 const QString& s, qsizetype pos, Fields& fields) {
+                 QStringView s, qsizetype pos, Fields& fields) {
     skipBlanks(s, pos);
     if (index == tokens.size())
         return pos == s.size();
@@ -76,21 +78,17 @@ bool matchFormat(const LocaleData& data, const QList<FormatToken>& tokens, qsize
         const int minDigits = token.field == Field::Year ? 2 : 1;
         if (n.digits < minDigits || n.digits > maxDigits)
             return false;
-        Fields next = fields;
         if (token.field == Field::Day)
-            next.day = n.value;
+            fields.day = n.value;
         else if (token.field == Field::Month)
-            next.month = n.value;
+            fields.month = n.value;
         else {
-            next.year = n.value;
-            next.yearDigits = n.digits;
+            fields.year = n.value;
+            fields.yearDigits = n.digits;
         }
-        if (next.numberCount < 3)
-            next.numbers[next.numberCount++] = n;
-        if (!matchFormat(data, tokens, index + 1, s, pos, next))
-            return false;
-        fields = next;
-        return true;
+        if (fields.numberCount < 3)
+            fields.numbers[fields.numberCount++] = n;
+        return matchFormat(data, tokens, index + 1, s, pos, fields);
     }
     case Field::Hour12:
     case Field::Hour24:
@@ -103,19 +101,15 @@ bool matchFormat(const LocaleData& data, const QList<FormatToken>& tokens, qsize
             token.field != Field::Hour12 && token.field != Field::Hour24 && token.letters >= 2;
         if (n.digits < (exact ? 2 : 1) || n.digits > 2)
             return false;
-        Fields next = fields;
         if (token.field == Field::Minute)
-            next.minute = n.value;
+            fields.minute = n.value;
         else if (token.field == Field::Second)
-            next.second = n.value;
+            fields.second = n.value;
         else {
-            next.hour = n.value;
-            next.twelveHour = token.field == Field::Hour12;
+            fields.hour = n.value;
+            fields.twelveHour = token.field == Field::Hour12;
         }
-        if (!matchFormat(data, tokens, index + 1, s, pos, next))
-            return false;
-        fields = next;
-        return true;
+        return matchFormat(data, tokens, index + 1, s, pos, fields);
     }
     case Field::AmPm:
     case Field::DayPeriod:
@@ -238,7 +232,7 @@ bool isApostrophe(QChar c) {
     return c == QLatin1Char('\'') || c == QChar(0x2019);
 }
 
-void tokenize(const LocaleData& data, const QString& s, Items& items) {
+void tokenize(const LocaleData& data, QStringView s, Items& items) {
     const QStringView view(s);
     for (qsizetype pos = 0; pos < s.size();) {
         const QChar c = s[pos];
@@ -304,8 +298,8 @@ using Values = QVarLengthArray<Value, 8>; // the numbers and words of a date, in
 // read into the fields, and the items after it left to read. The name is the longest that
 // begins the text and ends at a word's end, so that a name of two words ("quinta-feira") is
 // read whole; a text that two weekdays are named by reads as none.
-void readLeadingWeekday(const LocaleData& data, const QString& s, const Item*& item,
-                        const Item* end, Fields& fields) {
+void readLeadingWeekday(const LocaleData& data, QStringView s, const Item*& item, const Item* end,
+                        Fields& fields) {
     if (item == end || item->kind != Item::Word)
         return;
     const qsizetype start = item->text.data() - s.data();
@@ -483,7 +477,7 @@ bool readWithMonthName(const LocaleData& data, const Values& values, Fields& fie
 
 } // namespace
 
-bool matchFree(const LocaleData& data, const QString& s, Fields& fields) {
+bool matchFree(const LocaleData& data, QStringView s, Fields& fields) {
     Items items;
     tokenize(data, s, items);
     const Item* item = items.cbegin();
@@ -733,7 +727,7 @@ std::optional<DateAndTime> splitIsoTime(const QString& s) {
     if (pos != time.size() || fields[0] > 23 || fields[1] > 59 || fields[2] > 59)
         return std::nullopt;
     DateAndTime split;
-    split.datePart = date.toString();
+    split.datePart = date;
     split.time = std::chrono::seconds{fields[0] * 3600 + fields[1] * 60 + fields[2]};
     return split;
 }
@@ -781,7 +775,7 @@ DateAndTime splitTime(const LocaleData& data, const QString& s) {
     } else if (hour > 23) {
         return split;
     }
-    QString datePart = s.first(m->dateLength);
+    QStringView datePart = QStringView(s).first(m->dateLength);
     // A word between the date and the time ("um", "à", "at") stands after a blank.
     for (const QString& word : data.words.beforeTime) {
         if (datePart.size() > word.size() && datePart.endsWith(word) &&

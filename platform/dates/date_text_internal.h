@@ -232,11 +232,12 @@ inline void skipBlanks(QStringView s, qsizetype& pos) {
         ++pos;
 }
 
-// Matches the text, from pos, against the format tokens from index on.
+// Matches the text, from pos, against the format tokens from index on; the fields are read
+// into, and hold no meaning where it fails.
 bool matchFormat(const LocaleData& data, const QList<FormatToken>& tokens, qsizetype index,
-                 const QString& s, qsizetype pos, Fields& fields);
+                 QStringView s, qsizetype pos, Fields& fields);
 // Reads the free forms: numeric dates with one separator, and dates with a month name.
-bool matchFree(const LocaleData& data, const QString& s, Fields& fields);
+bool matchFree(const LocaleData& data, QStringView s, Fields& fields);
 
 // A text read as a date part, a blank and a time of day: an hour of one or two digits, two-digit
 // minutes and optional two-digit seconds, with an optional AM/PM text of the locale either
@@ -254,7 +255,7 @@ std::optional<TimeMatch> matchTime(const LocaleData& data, const QString& s);
 
 // The date part of a text and the time of day after it.
 struct DateAndTime {
-    QString datePart;
+    QStringView datePart; // a view into the text
     std::chrono::seconds time{0};
     bool ok = true;
 };
