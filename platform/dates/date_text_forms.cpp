@@ -232,8 +232,13 @@ bool isApostrophe(QChar c) {
     return c == QLatin1Char('\'') || c == QChar(0x2019);
 }
 
-void tokenize(const LocaleData& data, QStringView s, Items& items) {
+// Reads the text into items. A date read by the free forms has at most three numbers after a
+// weekday name that opens it, and the name has at most the numbers the locale's names have: the
+// reading stops, and fails, at the number past both.
+bool tokenize(const LocaleData& data, QStringView s, Items& items) {
     const QStringView view(s);
+    const int mostNumbers = 3 + data.weekdays.mostNumbers;
+    int numbers = 0;
     for (qsizetype pos = 0; pos < s.size();) {
         const QChar c = s[pos];
         if (c == QLatin1Char(' ')) {
@@ -250,12 +255,16 @@ void tokenize(const LocaleData& data, QStringView s, Items& items) {
                 pos = end;
             }
             items.append(number);
+            if (++numbers > mostNumbers)
+                return false;
         } else if (isApostrophe(c) && isDigitAt(s, pos + 1)) {
             qsizetype after = pos + 1;
             const Number year = readNumber(s, after);
             if (year.digits == 2) {
                 items.append({Item::Num, year, view.sliced(pos + 1, after - pos - 1), false, true});
                 pos = after;
+                if (++numbers > mostNumbers)
+                    return false;
             } else {
                 items.append({Item::Punct, {}, view.sliced(pos, 1)});
                 ++pos;
@@ -271,6 +280,7 @@ void tokenize(const LocaleData& data, QStringView s, Items& items) {
             pos += units;
         }
     }
+    return true;
 }
 
 bool isGapMark(QChar c) {
@@ -479,7 +489,8 @@ bool readWithMonthName(const LocaleData& data, const Values& values, Fields& fie
 
 bool matchFree(const LocaleData& data, QStringView s, Fields& fields) {
     Items items;
-    tokenize(data, s, items);
+    if (!tokenize(data, s, items))
+        return false;
     const Item* item = items.cbegin();
     const Item* const end = items.cend();
     readLeadingWeekday(data, s, item, end, fields);

@@ -62,6 +62,7 @@ struct Name {
 // "jun".
 struct NameIndex {
     QHash<char16_t, QList<Name>> byFirstUnit;
+    int mostNumbers = 0; // the most runs of digits in one name: Vietnamese "t4" has one
 
     explicit NameIndex(const QList<Name>& names = {});
     // The value a whole word names, or nothing where it names no value or two different ones.

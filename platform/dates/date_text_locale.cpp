@@ -368,8 +368,19 @@ QList<Name> collectNames(const QLocale& locale, int count, bool months,
 } // namespace
 
 NameIndex::NameIndex(const QList<Name>& names) {
-    for (const Name& name : names)
+    for (const Name& name : names) {
         byFirstUnit[name.text.front().unicode()].append(name); // names come longest first
+        int numbers = 0;
+        for (qsizetype pos = 0; pos < name.text.size();) {
+            if (isDigitAt(name.text, pos)) {
+                readNumber(name.text, pos);
+                ++numbers;
+            } else {
+                ++pos;
+            }
+        }
+        mostNumbers = std::max(mostNumbers, numbers);
+    }
 }
 
 std::optional<int> NameIndex::lookUp(QStringView word) const {
