@@ -86,27 +86,6 @@ TEST(DateTextNormalize, TextAsQtNormalizesIt) {
     }
 }
 
-// Every code point beyond ASCII read as Qt reads it, upwards and downwards, so that the digits
-// of each script are met both from their zero and from their nine.
-TEST(DateTextDigits, EveryCodePointAsQtReadsIt) {
-    for (const bool upwards : {true, false}) {
-        for (char32_t i = 0x80; i <= 0x10FFFF; ++i) {
-            const char32_t c = upwards ? i : 0x10FFFF + 0x80 - i;
-            if (QChar::isSurrogate(c))
-                continue;
-            const QString text = QString::fromUcs4(&c, 1);
-            int value = -1;
-            qsizetype units = 0;
-            const bool digit = isOtherDigitAt(text, 0, &value, &units);
-            ASSERT_EQ(digit, QChar::isDigit(c)) << static_cast<unsigned>(c);
-            if (digit) {
-                ASSERT_EQ(value, QChar::digitValue(c)) << static_cast<unsigned>(c);
-                ASSERT_EQ(units, text.size()) << static_cast<unsigned>(c);
-            }
-        }
-    }
-}
-
 // The time-of-day form as a regular expression: the shortest date part, a blank, then the time
 // with an AM/PM text before or after it.
 QRegularExpression timePattern(const LocaleData& data) {

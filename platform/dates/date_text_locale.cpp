@@ -2,7 +2,6 @@
 #include "locale_forms.h"
 
 #include <algorithm>
-#include <atomic>
 #include <list>
 
 namespace DateText::detail {
@@ -667,21 +666,11 @@ const LocaleData& localeData(const QLocale& locale) {
 }
 
 bool isOtherDigitAt(QStringView s, qsizetype pos, int* value, qsizetype* units) {
-    // The digits of a script are ten code points in a row, zero first, and a text writes its
-    // numbers in one script: the zero of the digits last met is kept, so that the next digit of
-    // that script is known without asking Qt for its category. Any thread's zero is a true one.
-    static std::atomic<char32_t> lastZero{0};
     const char32_t c = codePointAt(s, pos, units);
-    const char32_t zero = lastZero.load(std::memory_order_relaxed);
-    int digit = c - zero < 10 ? static_cast<int>(c - zero) : -1;
-    if (digit < 0) {
-        if (!QChar::isDigit(c))
-            return false;
-        digit = QChar::digitValue(c);
-        lastZero.store(c - static_cast<char32_t>(digit), std::memory_order_relaxed);
-    }
+    if (!QChar::isDigit(c))
+        return false;
     if (value)
-        *value = digit;
+        *value = QChar::digitValue(c);
     return true;
 }
 
