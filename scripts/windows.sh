@@ -8,6 +8,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh windows
 export WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=
+# A Wine prefix of the build's own, made on first use: the user's own (~/.wine) is left alone.
+export WINEPREFIX="$PWD/build/wine-prefix"
 OSTRELIN_QT_WINDOWS="$(bash scripts/windows/qt.sh)"
 export OSTRELIN_QT_WINDOWS
 # This machine's part: the tools that write the application icon's pixels and the date routine's

@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QStringList>
 #include <QStyle>
 #include <QTimer>
 
@@ -85,6 +86,36 @@ TEST(WindowsRules, TheProgramFileCarriesItsVersion) {
     EXPECT_EQ(versionString(info, L"FileDescription"), QStringLiteral("Ostrelin Calculator"));
     EXPECT_EQ(versionString(info, L"ProductVersion"), QStringLiteral(OSTRELIN_VERSION));
     EXPECT_TRUE(versionString(info, L"LegalCopyright").contains(QStringLiteral("Team Quillmark")));
+    // The binary fields carry the same version, each part in its place, a missing patch as 0.
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueW(info.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+    QStringList parts = QStringLiteral(OSTRELIN_VERSION).split(QLatin1Char('.'));
+    while (parts.size() < 4)
+        parts << QStringLiteral("0");
+    const DWORD high = (parts[0].toUInt() << 16) | parts[1].toUInt();
+    const DWORD low = (parts[2].toUInt() << 16) | parts[3].toUInt();
+    EXPECT_EQ(fixed->dwFileVersionMS, high);
+    EXPECT_EQ(fixed->dwFileVersionLS, low);
+    EXPECT_EQ(fixed->dwProductVersionMS, high);
+    EXPECT_EQ(fixed->dwProductVersionLS, low);
+}
+
+// The application manifest: run as the user who starts it, made for Windows 10 and 11, and
+// aware of each monitor's scale as Qt makes the process at start-up.
+TEST(WindowsRules, TheProgramFileCarriesItsManifest) {
+    HMODULE program = LoadLibraryExW(programFile().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(program, nullptr);
+    HRSRC found = FindResourceW(program, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+    ASSERT_NE(found, nullptr);
+    const auto* data = static_cast<const char*>(LockResource(LoadResource(program, found)));
+    const QString manifest =
+        QString::fromUtf8(data, static_cast<qsizetype>(SizeofResource(program, found)));
+    FreeLibrary(program);
+    EXPECT_TRUE(manifest.contains(QStringLiteral("level=\"asInvoker\"")));
+    EXPECT_TRUE(manifest.contains(QStringLiteral("{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}")));
+    EXPECT_TRUE(manifest.contains(QStringLiteral(">PerMonitorV2</dpiAwareness>")));
+    EXPECT_TRUE(manifest.contains(QStringLiteral(">true/pm</dpiAware>")));
 }
 
 // A GUI program: Windows opens no console window for it.

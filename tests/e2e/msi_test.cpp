@@ -34,6 +34,9 @@ const QString kUpgradeCode = QStringLiteral("86e2744d-5b25-4e30-a841-7a8667eb1d4
 const QString kPackage = kBuild + QStringLiteral("/ostrelin-calculator-%1-x64.msi").arg(kVersion);
 const QString kNewerPackage =
     kBuild + QStringLiteral("/upgrade-test/ostrelin-calculator-%1-x64.msi").arg(kNewerVersion);
+// The package of this version built a second time.
+const QString kRebuiltPackage =
+    kBuild + QStringLiteral("/upgrade-test/rebuilt/ostrelin-calculator-%1-x64.msi").arg(kVersion);
 const QString kZip = kBuild + QStringLiteral("/ostrelin-calculator-%1-x64.zip").arg(kVersion);
 
 const QString kProgramFolder =
@@ -131,6 +134,13 @@ protected:
         env.insert(QStringLiteral("WINEDLLOVERRIDES"), QStringLiteral("winemenubuilder.exe="));
         env.remove(QStringLiteral("DISPLAY"));
         runTool(QStringLiteral("wineboot"), {QStringLiteral("-i")}, env);
+        // Wine's prefix says Windows 7 unless told otherwise; the package needs Windows 10.
+        setWindowsVersion(env, QStringLiteral("win10"));
+    }
+
+    static void setWindowsVersion(const QProcessEnvironment& env, const QString& version) {
+        runTool(QStringLiteral("wine"), {QStringLiteral("winecfg"), QStringLiteral("-v"), version},
+                env);
         runTool(QStringLiteral("wineserver"), {QStringLiteral("-w")}, env);
     }
 
@@ -164,7 +174,7 @@ protected:
         return wine({QStringLiteral("msiexec"), option, package, QStringLiteral("/qn")});
     }
     void removeAll() const {
-        for (const QString& package : {kNewerPackage, kPackage})
+        for (const QString& package : {kNewerPackage, kPackage, kRebuiltPackage})
             msiexec(QStringLiteral("/x"), package);
     }
     QString probe(const QStringList& args) const {
@@ -300,6 +310,15 @@ TEST(WindowsPackage, TablesNameTheProductItsShortcutAndItsUpgrades) {
         {table("LaunchCondition"),
          QStringLiteral("^NOT WIX_DOWNGRADE_DETECTED\tA newer version of Ostrelin Calculator is "
                         "already installed.$")},
+        // Windows 10, version 1809, or later, by the build number Windows keeps.
+        {table("LaunchCondition"),
+         QStringLiteral("^Installed OR WINDOWSBUILD >= 17763\tOstrelin Calculator needs "
+                        "Windows 10, version 1809, or later.$")},
+        {table("RegLocator"), QStringLiteral("^WindowsBuild\t2\tSOFTWARE\\\\Microsoft\\\\Windows "
+                                             "NT\\\\CurrentVersion\tCurrentBuildNumber\t18$")},
+        // The installed applications' entry names the folder.
+        {table("CustomAction"),
+         QStringLiteral("^SetInstallLocation\t\\d+\tARPINSTALLLOCATION\t\\[INSTALLDIR\\]")},
     };
     for (const Case& c : cases) {
         const Ran info =
@@ -310,6 +329,21 @@ TEST(WindowsPackage, TablesNameTheProductItsShortcutAndItsUpgrades) {
         EXPECT_TRUE(line.match(info.output).hasMatch())
             << c.args.join(' ').toStdString() << ": no line matches " << c.expected.toStdString();
     }
+
+    // The product code is the version's: the same in a rebuilt package of this version, another
+    // in the next version's.
+    const auto productCode = [](const QString& package) {
+        const Ran info = runTool(QStringLiteral("msiinfo"),
+                                 {QStringLiteral("export"), package, QStringLiteral("Property")},
+                                 QProcessEnvironment::systemEnvironment());
+        static const QRegularExpression code(QStringLiteral("^ProductCode\t(\\{[-0-9A-F]{36}\\})$"),
+                                             QRegularExpression::MultilineOption |
+                                                 QRegularExpression::CaseInsensitiveOption);
+        return code.match(info.output).captured(1);
+    };
+    EXPECT_FALSE(productCode(kPackage).isEmpty());
+    EXPECT_EQ(productCode(kRebuiltPackage), productCode(kPackage));
+    EXPECT_NE(productCode(kNewerPackage), productCode(kPackage));
 
     // The File table names each file of the folder once, in a 64-bit component.
     const Ran files =
@@ -348,6 +382,8 @@ TEST_F(WindowsInstaller, InstallsSilentlyAndRemovesEverything) {
         {QStringLiteral("Comments"),
          QStringLiteral("Tells the difference between two calendar dates.")},
         {QStringLiteral("NoModify"), QStringLiteral("0x1")},
+        {QStringLiteral("InstallLocation"),
+         QStringLiteral("C:\\Program Files\\Ostrelin Calculator\\")},
     };
     for (const auto& [name, value] : expected) {
         ASSERT_TRUE(installed[0].count(name)) << name.toStdString() << " is missing";
@@ -451,6 +487,34 @@ TEST_F(WindowsInstaller, ANewerVersionReplacesTheOlderAndAnOlderOneIsRefused) {
     EXPECT_FALSE(QFileInfo::exists(kProgramFolder));
     EXPECT_TRUE(entries().empty());
     EXPECT_EQ(shortcuts(), QStringList());
+}
+
+// The same version built again is the same product: installing it over the first repairs it or
+// is refused, and the installed applications keep one entry.
+TEST_F(WindowsInstaller, ARebuiltPackageOfTheSameVersionLeavesOneEntry) {
+    ASSERT_EQ(msiexec(QStringLiteral("/i"), kPackage).exitCode, 0);
+    const Ran again = msiexec(QStringLiteral("/i"), kRebuiltPackage);
+    // 0: installed over the first; 1638: another build of this product is installed.
+    EXPECT_TRUE(again.exitCode == 0 || again.exitCode == 1638) << again.exitCode;
+    const auto installed = entries();
+    ASSERT_EQ(installed.size(), 1u);
+    EXPECT_EQ(installed[0].at(QStringLiteral("DisplayVersion")), kVersion);
+    EXPECT_EQ(filesUnder(kProgramFolder), kFolderFiles);
+    ASSERT_EQ(msiexec(QStringLiteral("/x"), kPackage).exitCode, 0);
+    EXPECT_TRUE(entries().empty());
+}
+
+// A Windows older than Windows 10, version 1809, is refused, and nothing is installed.
+TEST_F(WindowsInstaller, AWindowsOlderThanTen1809IsRefused) {
+    QProcessEnvironment env = environment();
+    env.remove(QStringLiteral("DISPLAY"));
+    setWindowsVersion(env, QStringLiteral("win7"));
+    const Ran install = msiexec(QStringLiteral("/i"), kPackage);
+    setWindowsVersion(env, QStringLiteral("win10"));
+    // Windows says 1603, Wine 67: either way the package stops.
+    EXPECT_NE(install.exitCode, 0) << install.output.toStdString();
+    EXPECT_TRUE(entries().empty());
+    EXPECT_FALSE(QFileInfo::exists(kProgramFolder + QStringLiteral("/ostrelin-calculator.exe")));
 }
 
 TEST_F(WindowsInstaller, ThePortableZipRunsFromAFreshFolder) {
