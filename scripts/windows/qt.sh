@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Builds Qt for Windows once, from Debian's own qt6-base source package of the same version as
 # the host Qt whose moc, rcc and uic it uses, into a cache folder outside the clone named by that
-# version and the build's options; every later build reuses it. Prints the folder.
+# version and the build's options; every later build reuses it. Prints the folder. The cache
+# folder is /var/cache/ostrelin-calculator, or $OSTRELIN_QT_WINDOWS_CACHE; a user who may not
+# write the former builds into ~/.cache/ostrelin-calculator, and takes a build already in the
+# former where there is one.
 #
 # Only what the program and its tests use is built: Core, Gui, Widgets, Test, the windows and
 # offscreen platform plugins, the windowsvista style and the ico image format. Debian's repacked
@@ -26,6 +29,15 @@ prefix="$cache_root/qt-windows-${version//[^A-Za-z0-9.+-]/_}-$tag"
 if [[ -f "$prefix/.complete" ]]; then
     echo "$prefix"
     exit 0
+fi
+# A user who may not write the system's cache folder builds Qt into their own.
+if [[ -z ${OSTRELIN_QT_WINDOWS_CACHE:-} ]] && ! { mkdir -p "$cache_root" 2>/dev/null && [[ -w $cache_root ]]; }; then
+    cache_root="${XDG_CACHE_HOME:-$HOME/.cache}/ostrelin-calculator"
+    prefix="$cache_root/$(basename "$prefix")"
+    if [[ -f "$prefix/.complete" ]]; then
+        echo "$prefix"
+        exit 0
+    fi
 fi
 
 work="$cache_root/work-$tag"
