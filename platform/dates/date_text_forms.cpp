@@ -236,7 +236,6 @@ bool isApostrophe(QChar c) {
 // weekday name that opens it, and the name has at most the numbers the locale's names have: the
 // reading stops, and fails, at the number past both.
 bool tokenize(const LocaleData& data, QStringView s, Items& items) {
-    const QStringView view(s);
     const int mostNumbers = 3 + data.weekdays.mostNumbers;
     int numbers = 0;
     for (qsizetype pos = 0; pos < s.size();) {
@@ -246,11 +245,11 @@ bool tokenize(const LocaleData& data, QStringView s, Items& items) {
         } else if (isDigitAt(s, pos)) {
             const qsizetype start = pos;
             Item number{Item::Num, readNumber(s, pos), {}};
-            number.text = view.sliced(start, pos - start);
+            number.text = s.sliced(start, pos - start);
             // Letters right after a number are its ordinal ending where they fit it.
             const qsizetype end = letterRunEnd(s, pos);
             if (end > pos && isOrdinalEnding(data.locale.language(), number.number.value,
-                                             view.sliced(pos, end - pos))) {
+                                             s.sliced(pos, end - pos))) {
                 number.ordinal = true;
                 pos = end;
             }
@@ -261,22 +260,22 @@ bool tokenize(const LocaleData& data, QStringView s, Items& items) {
             qsizetype after = pos + 1;
             const Number year = readNumber(s, after);
             if (year.digits == 2) {
-                items.append({Item::Num, year, view.sliced(pos + 1, after - pos - 1), false, true});
+                items.append({Item::Num, year, s.sliced(pos + 1, after - pos - 1), false, true});
                 pos = after;
                 if (++numbers > mostNumbers)
                     return false;
             } else {
-                items.append({Item::Punct, {}, view.sliced(pos, 1)});
+                items.append({Item::Punct, {}, s.sliced(pos, 1)});
                 ++pos;
             }
         } else if (isLetterAt(s, pos)) {
             const qsizetype start = pos;
             pos = letterRunEnd(s, pos);
-            items.append({Item::Word, {}, view.sliced(start, pos - start)});
+            items.append({Item::Word, {}, s.sliced(start, pos - start)});
         } else {
             qsizetype units = 1;
             codePointAt(s, pos, &units);
-            items.append({Item::Punct, {}, view.sliced(pos, units)});
+            items.append({Item::Punct, {}, s.sliced(pos, units)});
             pos += units;
         }
     }
